@@ -1,0 +1,105 @@
+#pragma once
+
+#include "form.hpp"
+#include "host.hpp"
+#include "types.hpp"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace zelmora {
+
+// Makes the window of a given name, freshly laid out, or returns null for an unknown name.
+using WindowFactory = std::function<std::unique_ptr<Form>(std::string_view name)>;
+
+// The manual drag in progress, as the view draws its outline.
+struct DragInProgress {
+    Form const* form = nullptr;
+    Control const* control = nullptr;
+    Single pointerX = 0; // window twips
+    Single pointerY = 0;
+    Single grabX = 0; // where the control was taken, from its corner
+    Single grabY = 0;
+    bool pointerInForm = false;
+};
+
+// The running program: its open windows front to back, the pointer held down, the input that
+// the view or the script driver feeds in, and the end of the program.
+class Application {
+public:
+    Application(Host&, WindowFactory);
+    ~Application();
+    Application(Application const&) = delete;
+    Application& operator=(Application const&) = delete;
+
+    Host& host() { return m_host; }
+
+    // Show: loads the window if it is not open (Load runs first), then brings it to the front.
+    Form& show(std::string_view name);
+    // Closes the window. Its Form lives on until the event that unloaded it has run.
+    void unload(Form&);
+    // Ends the program: every window closes at once and no handler runs any more.
+    void end();
+    bool running() const { return m_running; }
+
+    Form* window(std::string_view name) const;
+    std::vector<Form*> const& windowsFrontToBack() const { return m_frontToBack; }
+    void bringToFront(Form&);
+
+    void beep();
+    void openGuide();
+    int beeps() const { return m_beeps; }
+    int guideOpenings() const { return m_guideOpenings; }
+
+    // --- input ------------------------------------------------------------------------------
+    // A press at (x, y) of the window: it goes to the topmost control under the pointer.
+    void mouseDown(Form&, Single x, Single y, MouseButton);
+    // A press delivered to this control, at (x, y) from its corner, whatever lies in front of it.
+    void mouseDownOn(Form&, Control&, Single x, Single y, MouseButton);
+    void mouseMove(Form&, Single x, Single y);
+    // A release at (x, y) of the window; null for a release outside every window.
+    void mouseUp(Form*, Single x, Single y);
+    void doubleClick(Form&, Single x, Single y);
+    void key(Form&, Key);
+    void closeBox(Form&);
+
+    bool buttonHeld() const { return m_held.has_value(); }
+    std::optional<DragInProgress> drag() const;
+
+    // Called by Form::beginDrag while its MouseDown runs.
+    void beginDrag(Form&, Control&);
+
+private:
+    struct Held {
+        Form* form = nullptr;
+        Control* control = nullptr;
+        Single grabX = 0;
+        Single grabY = 0;
+        bool dragging = false;
+        Control* draggedControl = nullptr;
+        Control* over = nullptr; // last control that got DragOver
+        Single pointerX = 0;
+        Single pointerY = 0;
+        bool pointerInForm = true;
+    };
+    // Runs one piece of input; windows unloaded meanwhile are destroyed when the outermost ends.
+    template<typename Action> void dispatch(Action&&);
+    bool isOpen(Form const*) const;
+    void pressControl(Form&, Control&, Single x, Single y, MouseButton);
+
+    Host& m_host;
+    WindowFactory m_factory;
+    std::vector<std::unique_ptr<Form>> m_open;
+    std::vector<Form*> m_frontToBack;
+    std::vector<std::unique_ptr<Form>> m_closing;
+    std::optional<Held> m_held;
+    int m_depth = 0;
+    int m_beeps = 0;
+    int m_guideOpenings = 0;
+    bool m_running = true;
+};
+
+} // namespace zelmora

@@ -1,0 +1,12 @@
+#include "control.hpp"
+
+namespace zelmora {
+
+std::string Control::qualifiedName() const
+{
+    if (index < 0)
+        return name;
+    return name + "(" + std::to_string(index) + ")";
+}
+
+} // namespace zelmora

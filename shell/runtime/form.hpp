@@ -1,0 +1,105 @@
+#pragma once
+
+#include "control.hpp"
+#include "types.hpp"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zelmora {
+
+class Application;
+
+enum class WindowPlacement { CenteredOnScreen, ChosenBySystem };
+
+// The window itself as the designer lays it out.
+struct WindowSpec {
+    std::string name;
+    std::string caption;
+    Single clientWidth = 11880;
+    Single clientHeight = 8490;
+    Color back { 0xC0, 0xC0, 0xC0 };
+    bool titled = true; // a border, a title bar and a close box
+    bool hasIcon = true;
+    WindowPlacement placement = WindowPlacement::CenteredOnScreen;
+};
+
+// A window and all its controls, in stacking order front to back.
+struct FormLayout {
+    WindowSpec window;
+    std::vector<Control> controls;
+};
+
+// A window of the program: its controls, its input focus and one handler per control event.
+// Boards derive from it and override the handlers they have; the defaults do nothing.
+class Form {
+public:
+    explicit Form(FormLayout layout);
+    virtual ~Form();
+    Form(Form const&) = delete;
+    Form& operator=(Form const&) = delete;
+
+    WindowSpec const& window() const { return m_window; }
+    std::string const& name() const { return m_window.name; }
+
+    // Controls by name, as the layout names them. Raise a runtime error when there is none.
+    Control& control(std::string_view name);
+    Control& control(std::string_view name, int index);
+    Control* findControl(std::string_view qualifiedName);
+    // Every member of a control array, by index; entries for missing indices are null.
+    std::vector<Control*> const& array(std::string_view name) const;
+
+    // Front to back, upper layer (buttons, text boxes) first.
+    std::vector<Control*> const& paintOrderFrontToBack() const { return m_frontToBack; }
+    // The topmost visible control at (x, y) that passes the filter, or null.
+    Control* topmostAt(Single x, Single y, bool (*accepts)(Control const&)) const;
+    bool clientAreaCovers(Single x, Single y) const;
+
+    // --- runtime operations ---------------------------------------------------------------
+    Control* focus() const { return m_focus; }
+    // The loser's LostFocus runs before this returns.
+    void setFocus(Control&);
+    // Value = True: the button's Click runs before this returns.
+    void press(Control&);
+    // Begins a manual drag of the control that is being pressed.
+    void beginDrag(Control&);
+    // Places the control in the tab order; the others move up or down to make room.
+    void setTabIndex(Control&, int tabIndex);
+    void beep();
+    void unload();
+    Application& app() const;
+
+    // Tab and Shift+Tab: the next visible control that takes the focus, in tab order.
+    void moveFocusAlongTabOrder(bool forward);
+    // The control that holds the focus when the window opens.
+    void focusFirstInTabOrder();
+
+    // --- events -----------------------------------------------------------------------------
+    virtual void onLoad() { }
+    virtual void onClick(Control&) { }
+    virtual void onDoubleClick(Control&) { }
+    virtual void onMouseDown(Control&, MouseButton, int /*shift*/, Single /*x*/, Single /*y*/) { }
+    // target is null for a drop on the window itself; x, y are from the target's corner.
+    virtual void onDragDrop(Control* /*target*/, Single /*x*/, Single /*y*/) { }
+    virtual void onDragOver(Control&, Single /*x*/, Single /*y*/, DragState) { }
+    virtual void onLostFocus(Control&) { }
+
+private:
+    friend class Application;
+    void attach(Application& app) { m_app = &app; }
+    void assignMissingTabIndices();
+    std::vector<Control*> tabOrder() const;
+
+    WindowSpec m_window;
+    std::vector<std::unique_ptr<Control>> m_controls; // stacking order as laid out
+    std::vector<Control*> m_frontToBack;
+    std::map<std::string, Control*, std::less<>> m_byName;
+    std::map<std::string, std::vector<Control*>, std::less<>> m_arrays;
+    Control* m_focus = nullptr;
+    Application* m_app = nullptr;
+};
+
+} // namespace zelmora

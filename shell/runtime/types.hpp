@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+
+namespace zelmora {
+
+// Positions and sizes are Single twips, as the window designer stores them.
+using Single = float;
+// Module fields (home positions, drag state) are 16-bit Integers.
+using Integer = std::int16_t;
+
+struct Color {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+
+    static constexpr Color fromRgb(std::uint32_t rgb)
+    {
+        return { static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
+            static_cast<std::uint8_t>(rgb) };
+    }
+    friend constexpr bool operator==(Color, Color) = default;
+};
+
+enum class ControlKind { Button, Label, TextBox, Image, Shape, Line, Ole };
+
+enum class MouseButton { Left = 1, Right = 2, Middle = 4 };
+
+enum class DragState { Enter = 0, Leave = 1, Over = 2 };
+
+enum class Key { Tab, ShiftTab, Space, Enter };
+
+} // namespace zelmora

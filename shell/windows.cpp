@@ -1,0 +1,43 @@
+#include "windows.hpp"
+
+#include "boards/area/area_board.hpp"
+
+#include <array>
+
+namespace zelmora {
+
+namespace {
+
+struct WindowEntry {
+    std::string_view name;
+    std::unique_ptr<Form> (*create)();
+};
+
+constexpr std::array windows {
+    WindowEntry { "frmZelmora1", &AreaBoard::create },
+};
+
+} // namespace
+
+std::unique_ptr<Form> createWindow(std::string_view name)
+{
+    for (auto const& entry : windows)
+        if (entry.name == name)
+            return entry.create();
+    return nullptr;
+}
+
+std::vector<std::string_view> windowNames()
+{
+    std::vector<std::string_view> names;
+    for (auto const& entry : windows)
+        names.push_back(entry.name);
+    return names;
+}
+
+std::string_view startWindowName()
+{
+    return "frmZelmora1";
+}
+
+} // namespace zelmora

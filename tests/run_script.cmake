@@ -1,0 +1,14 @@
+# Runs one behaviour script and compares what it prints with the expected output beside it.
+string(REGEX REPLACE "\\.zs$" ".out" expected_file "${SCRIPT}")
+execute_process(COMMAND "${DRIVER}" "${SCRIPT}"
+    OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status)
+file(READ "${expected_file}" expected)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "zelmora-script exited with ${status}:\n${errors}\noutput so far:\n${actual}")
+endif()
+if(NOT actual STREQUAL expected)
+    file(WRITE "${SCRIPT}.actual" "${actual}")
+    execute_process(COMMAND diff -u "${expected_file}" "${SCRIPT}.actual" OUTPUT_VARIABLE difference)
+    file(REMOVE "${SCRIPT}.actual")
+    message(FATAL_ERROR "output differs from ${expected_file}:\n${difference}")
+endif()
