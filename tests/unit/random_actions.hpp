@@ -1,0 +1,26 @@
+#pragma once
+
+#include "shell/runtime/form.hpp"
+
+#include <functional>
+#include <string>
+
+namespace zelmora::testing {
+
+struct RandomRun {
+    std::string window;
+    unsigned seed = 1;
+    int actions = 3000;
+};
+
+// Called after every action with the window as it now stands and a description of the action.
+using InvariantCheck = std::function<void(Form&, std::string const& step)>;
+
+// Starts the program, opens the window and drives it with seeded random learner actions through
+// the runtime's pointer and key input: presses anywhere (hidden and special controls included),
+// moves, releases inside and outside the window, drags aimed at tiles and edges, clicks on the
+// window's buttons, Tab and Space. Back is pressed now and then; the window is opened again.
+// A runtime error fails the test. The same seed gives the same run.
+void runRandomActions(RandomRun const&, InvariantCheck const&);
+
+} // namespace zelmora::testing
