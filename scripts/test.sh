@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine, builds Zelmora twice (plain, and with AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs every test in both builds. Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+status=0
+for flavour in release sanitize; do
+  ./scripts/build.sh "$flavour"
+  dir=build; [ "$flavour" = sanitize ] && dir=build-sanitize
+  echo "== tests ($flavour)"
+  (cd "$dir" && ctest --output-on-failure --parallel "$(nproc)" --timeout 600) || status=1
+done
+
+echo "== formatting"
+if ! git ls-files '*.cpp' '*.hpp' | xargs clang-format --dry-run --Werror; then
+  echo "some files are not formatted: run clang-format -i on them" >&2
+  status=1
+fi
+exit $status
