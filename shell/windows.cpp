@@ -1,6 +1,7 @@
 #include "windows.hpp"
 
 #include "boards/area/area_board.hpp"
+#include "boards/signed_area/signed_area_board.hpp"
 
 #include <array>
 
@@ -15,6 +16,7 @@ struct WindowEntry {
 
 constexpr std::array windows {
     WindowEntry { "frmZelmora1", &AreaBoard::create },
+    WindowEntry { "frmZelmora2", &SignedAreaBoard::create },
 };
 
 } // namespace

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "shell/runtime/form.hpp"
+
+namespace zelmora {
+
+// Board 2, the signed area model, exactly as designed: every control in stacking order, front
+// to back.
+FormLayout signedAreaBoardLayout();
+
+} // namespace zelmora
