@@ -1,5 +1,6 @@
 #include "windows.hpp"
 
+#include "boards/add_sub/add_sub_board.hpp"
 #include "boards/area/area_board.hpp"
 #include "boards/signed_area/signed_area_board.hpp"
 
@@ -17,6 +18,7 @@ struct WindowEntry {
 constexpr std::array windows {
     WindowEntry { "frmZelmora1", &AreaBoard::create },
     WindowEntry { "frmZelmora2", &SignedAreaBoard::create },
+    WindowEntry { "frmZelmora4", &AddSubBoard::create },
 };
 
 } // namespace

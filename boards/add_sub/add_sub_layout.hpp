@@ -1,0 +1,11 @@
+#pragma once
+
+#include "shell/runtime/form.hpp"
+
+namespace zelmora {
+
+// Board 3, addition and subtraction, exactly as designed: every control in stacking order,
+// front to back.
+FormLayout addSubBoardLayout();
+
+} // namespace zelmora
