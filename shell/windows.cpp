@@ -2,6 +2,7 @@
 
 #include "boards/add_sub/add_sub_board.hpp"
 #include "boards/area/area_board.hpp"
+#include "boards/balance/balance_board.hpp"
 #include "boards/signed_area/signed_area_board.hpp"
 
 #include <array>
@@ -19,6 +20,7 @@ constexpr std::array windows {
     WindowEntry { "frmZelmora1", &AreaBoard::create },
     WindowEntry { "frmZelmora2", &SignedAreaBoard::create },
     WindowEntry { "frmZelmora4", &AddSubBoard::create },
+    WindowEntry { "frmZelmora5", &BalanceBoard::create },
 };
 
 } // namespace

@@ -29,6 +29,8 @@ move frmZelmora5 5500 2800
 move frmZelmora5 8000 4000
 up frmZelmora5 8000 4000
 print frmZelmora5 Command1(0)
+print frmZelmora5 Command1(25)
+print frmZelmora5 Command1(40)
 print frmZelmora5 Image2
 click frmZelmora5 Command10
 open frmZelmora5

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "board/tile_board.hpp"
+
+#include <memory>
+
+namespace zelmora {
+
+// Board 4, the equation balance: two pans, each with a positive and a negative region, and a stock
+// of always-visible tiles between them. Every tile carries a mark (its Appearance) that says how
+// its term counts in left side minus right side; a like pair with different marks cancels.
+class BalanceBoard final : public TileBoard {
+public:
+    BalanceBoard();
+
+    static std::unique_ptr<Form> create() { return std::make_unique<BalanceBoard>(); }
+
+    // Sends every tile back to its stack; the tiles stay visible and keep their marks.
+    void clear();
+
+protected:
+    void afterPress(int index) override;
+    void afterBoardDrop() override;
+    void afterTileDrop(int targetIndex) override;
+    void onTileLostFocus(int index) override;
+    void onButtonClick(Control&) override;
+};
+
+// The board's tiles: Command1(0) to Command1(65).
+inline constexpr int balanceTileCount = 66;
+
+// Sets the mark of Command1(index) from the region that holds its top-left corner, read from the
+// four region shapes as they stand. A corner in no region leaves the mark as it is.
+void markTile(Form&, int index);
+
+} // namespace zelmora

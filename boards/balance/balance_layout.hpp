@@ -1,0 +1,10 @@
+#pragma once
+
+#include "shell/runtime/form.hpp"
+
+namespace zelmora {
+
+// Board 4, the equation balance, exactly as designed: every control in stacking order, front to back.
+FormLayout balanceBoardLayout();
+
+} // namespace zelmora
