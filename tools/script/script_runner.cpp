@@ -66,6 +66,11 @@ ScriptRunner::Status ScriptRunner::runLine(std::string const& line, int number)
         m_out.flush();
         m_errors << "line " << number << ": runtime error: " << e.what() << "\n";
         return RuntimeFailure;
+    } catch (std::exception const& e) {
+        // Anything else thrown from inside the program is as much a failure of the program.
+        m_out.flush();
+        m_errors << "line " << number << ": runtime error: " << e.what() << "\n";
+        return RuntimeFailure;
     }
     return Ran;
 }
