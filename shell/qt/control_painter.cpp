@@ -1,0 +1,283 @@
+#include "control_painter.hpp"
+
+#include "font_setup.hpp"
+#include "pictures.hpp"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTextOption>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zelmora::qt {
+
+namespace {
+
+QColor toQColor(Color c)
+{
+    return { c.r, c.g, c.b };
+}
+
+std::uint32_t rgbOf(Color c)
+{
+    return (std::uint32_t { c.r } << 16) | (std::uint32_t { c.g } << 8) | c.b;
+}
+
+int whole(double v)
+{
+    return static_cast<int>(std::lround(v));
+}
+
+// Every control is laid out right to left; the alignment is where the text sits on the control.
+QTextOption rightToLeftText(Qt::Alignment alignment)
+{
+    QTextOption option(alignment | Qt::AlignAbsolute);
+    option.setTextDirection(Qt::RightToLeft);
+    option.setWrapMode(QTextOption::WordWrap);
+    return option;
+}
+
+Qt::Alignment horizontalAlignment(TextAlign align)
+{
+    switch (align) {
+    case TextAlign::Left:
+        return Qt::AlignLeft;
+    case TextAlign::Right:
+        return Qt::AlignRight;
+    case TextAlign::Center:
+        break;
+    }
+    return Qt::AlignHCenter;
+}
+
+double pixelRatioOf(QPainter const& painter)
+{
+    return painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+}
+
+} // namespace
+
+void ControlPainter::paint(QPainter& painter, Control const& control, ViewScale const& scale, bool focused)
+{
+    switch (control.kind) {
+    case ControlKind::Button:
+        paintButton(painter, control, scale, focused);
+        break;
+    case ControlKind::Label:
+        paintLabel(painter, control, scale);
+        break;
+    case ControlKind::TextBox:
+        paintTextBox(painter, control, scale);
+        break;
+    case ControlKind::Image:
+        paintImage(painter, control, scale);
+        break;
+    case ControlKind::Shape:
+        paintShape(painter, control, scale);
+        break;
+    case ControlKind::Line:
+        paintLine(painter, control, scale);
+        break;
+    case ControlKind::Ole:
+        paintOle(painter, control, scale);
+        break;
+    }
+}
+
+void ControlPainter::paintButton(QPainter& painter, Control const& c, ViewScale const& scale, bool focused)
+{
+    QRect const r = scale.rect(c.left, c.top, c.width, c.height);
+    if (r.width() <= 0 || r.height() <= 0)
+        return;
+    ButtonKey const key { .caption = c.caption,
+        .width = r.width(),
+        .height = r.height(),
+        .back = rgbOf(c.look.back.value_or(Color { 0xC0, 0xC0, 0xC0 })),
+        .fore = rgbOf(c.look.fore),
+        .appearance = c.appearance,
+        .family = c.look.font.family,
+        .points = c.look.font.pointSize,
+        .bold = c.look.font.bold,
+        .zoom = scale.zoom,
+        .pixelRatio = pixelRatioOf(painter),
+        .focused = focused };
+    painter.drawPixmap(r.topLeft(), button(key, c));
+}
+
+QPixmap const& ControlPainter::button(ButtonKey const& key, Control const& c)
+{
+    if (auto const found = m_buttons.find(key); found != m_buttons.end())
+        return found->second;
+    if (m_buttons.size() > 256)
+        m_buttons.clear(); // a zoom or colour left behind; the live looks come back at once
+
+    QPixmap pixmap(QSize(key.width, key.height) * key.pixelRatio);
+    pixmap.setDevicePixelRatio(key.pixelRatio);
+    QColor const back = QColor::fromRgb(key.back);
+    QColor const fore = QColor::fromRgb(key.fore);
+    pixmap.fill(back);
+
+    QPainter p(&pixmap);
+    QRect const area(0, 0, key.width, key.height);
+    QStyle* const style = QApplication::style();
+    QStyleOptionButton option;
+    option.rect = area;
+    option.direction = Qt::RightToLeft;
+    option.palette.setColor(QPalette::Button, back);
+    option.palette.setColor(QPalette::Window, back);
+    option.palette.setColor(QPalette::ButtonText, fore);
+    option.state = QStyle::State_Enabled;
+    if (key.appearance != 0) {
+        option.state |= QStyle::State_Raised;
+        style->drawControl(QStyle::CE_PushButtonBevel, &option, &p, nullptr);
+    } else {
+        // A flat button is its colour inside a thin line.
+        p.setPen(QPen(fore, 1));
+        p.drawRect(area.adjusted(0, 0, -1, -1));
+    }
+
+    QFont const font = fontFor(c.look.font, key.zoom);
+    QString const caption = QString::fromStdString(key.caption);
+    p.setFont(font);
+    p.setPen(fore);
+    // A caption that fits on one line stays on one line, even where it reaches into the margin.
+    QTextOption text = rightToLeftText(Qt::AlignCenter);
+    double const margin = 2 * key.zoom;
+    double side = margin;
+    if (QFontMetricsF(font).horizontalAdvance(caption) <= key.width) {
+        text.setWrapMode(QTextOption::NoWrap);
+        side = 0;
+    }
+    p.drawText(QRectF(area).adjusted(side, margin, -side, -margin), caption, text);
+
+    if (key.focused) {
+        QStyleOptionFocusRect focus;
+        focus.rect
+            = area.adjusted(whole(3 * key.zoom), whole(3 * key.zoom), -whole(3 * key.zoom), -whole(3 * key.zoom));
+        focus.palette = option.palette;
+        focus.backgroundColor = back;
+        focus.state = QStyle::State_Enabled | QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+        style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, nullptr);
+    }
+    p.end();
+    return m_buttons.emplace(key, std::move(pixmap)).first->second;
+}
+
+void ControlPainter::paintLabel(QPainter& painter, Control const& c, ViewScale const& scale)
+{
+    QRect const r = scale.rect(c.left, c.top, c.width, c.height);
+    if (c.look.back)
+        painter.fillRect(r, toQColor(*c.look.back));
+    painter.setFont(fontFor(c.look.font, scale.zoom));
+    painter.setPen(toQColor(c.look.fore));
+    painter.drawText(QRectF(r), QString::fromStdString(c.caption),
+        rightToLeftText(horizontalAlignment(c.look.align) | Qt::AlignTop));
+}
+
+void ControlPainter::paintTextBox(QPainter& painter, Control const& c, ViewScale const& scale)
+{
+    QRect const r = scale.rect(c.left, c.top, c.width, c.height);
+    painter.fillRect(r, toQColor(c.look.back.value_or(Color { 0xFF, 0xFF, 0xFF })));
+    painter.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
+    painter.drawRect(r.adjusted(0, 0, -1, -1));
+    painter.setFont(fontFor(c.look.font, scale.zoom));
+    painter.setPen(toQColor(c.look.fore));
+    double const margin = 2 * scale.zoom;
+    painter.drawText(QRectF(r).adjusted(margin, margin, -margin, -margin), QString::fromStdString(c.text),
+        rightToLeftText(horizontalAlignment(c.look.align) | Qt::AlignVCenter));
+}
+
+void ControlPainter::paintImage(QPainter& painter, Control const& c, ViewScale const& scale)
+{
+    QRect const r = scale.rect(c.left, c.top, c.width, c.height);
+    if (c.look.back)
+        painter.fillRect(r, toQColor(*c.look.back));
+    QImage const& source = picture(c.picture);
+    if (source.isNull() || r.isEmpty())
+        return;
+    // Unstretched, the picture keeps its own size, scaled with the zoom, and is cut off by the control.
+    QRect const target = c.look.stretch
+        ? r
+        : QRect(r.topLeft(), QSize(whole(source.width() * scale.zoom), whole(source.height() * scale.zoom)));
+    double const ratio = pixelRatioOf(painter);
+    QPixmap const& pixmap = scaledPicture({ c.picture, target.width(), target.height(), ratio });
+    QRect const shown = target & r;
+    painter.drawPixmap(QPointF(shown.topLeft()), pixmap, QRectF(0, 0, shown.width() * ratio, shown.height() * ratio));
+}
+
+QPixmap const& ControlPainter::scaledPicture(PictureKey const& key)
+{
+    if (auto const found = m_pictures.find(key); found != m_pictures.end())
+        return found->second;
+    if (m_pictures.size() > 64)
+        m_pictures.clear();
+    QImage const& source = picture(key.name);
+    QSize const size = QSize(key.width, key.height) * key.pixelRatio;
+    QImage scaled
+        = size == source.size() ? source : source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPixmap pixmap = QPixmap::fromImage(std::move(scaled));
+    pixmap.setDevicePixelRatio(key.pixelRatio);
+    return m_pictures.emplace(key, std::move(pixmap)).first->second;
+}
+
+void ControlPainter::paintShape(QPainter& painter, Control const& c, ViewScale const& scale)
+{
+    if (c.width <= 0 && c.height <= 0)
+        return;
+    QRect const r = scale.rect(c.left, c.top, std::max<Single>(c.width, 0), std::max<Single>(c.height, 0));
+    if (c.width > 0 && c.height > 0) {
+        if (c.look.back)
+            painter.fillRect(r, toQColor(*c.look.back));
+        if (c.look.fill)
+            painter.fillRect(r, toQColor(*c.look.fill));
+    }
+    if (!c.look.border)
+        return;
+    QColor const border = toQColor(*c.look.border);
+    int const w = whole(scale.pixels(c.look.borderWidth));
+    // A shape with no width or no height is a line of its border.
+    if (r.width() <= 2 * w || r.height() <= 2 * w) {
+        painter.fillRect(QRect(r.topLeft(), QSize(std::max(r.width(), w), std::max(r.height(), w))), border);
+        return;
+    }
+    // The border lies inside the shape's rectangle.
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), w), border);
+    painter.fillRect(QRect(r.left(), r.bottom() + 1 - w, r.width(), w), border);
+    painter.fillRect(QRect(r.left(), r.top() + w, w, r.height() - 2 * w), border);
+    painter.fillRect(QRect(r.right() + 1 - w, r.top() + w, w, r.height() - 2 * w), border);
+}
+
+void ControlPainter::paintLine(QPainter& painter, Control const& c, ViewScale const& scale)
+{
+    if (!c.look.border)
+        return;
+    QColor const colour = toQColor(*c.look.border);
+    int const w = whole(scale.pixels(c.look.borderWidth));
+    if (c.x1 == c.x2 || c.y1 == c.y2) {
+        // Upright and level lines are filled rectangles, so they land on whole pixels.
+        int const left = whole(scale.x(std::min(c.x1, c.x2)) - (c.x1 == c.x2 ? w / 2.0 : 0));
+        int const top = whole(scale.y(std::min(c.y1, c.y2)) - (c.y1 == c.y2 ? w / 2.0 : 0));
+        int const right = c.x1 == c.x2 ? left + w : whole(scale.x(std::max(c.x1, c.x2)));
+        int const bottom = c.y1 == c.y2 ? top + w : whole(scale.y(std::max(c.y1, c.y2)));
+        painter.fillRect(QRect(left, top, std::max(right - left, 1), std::max(bottom - top, 1)), colour);
+        return;
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(colour, w, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(scale.x(c.x1), scale.y(c.y1)), QPointF(scale.x(c.x2), scale.y(c.y2)));
+    painter.restore();
+}
+
+void ControlPainter::paintOle(QPainter& painter, Control const& c, ViewScale const& scale)
+{
+    painter.fillRect(
+        scale.rect(c.left, c.top, c.width, c.height), toQColor(c.look.back.value_or(Color { 0xFF, 0xFF, 0xFF })));
+}
+
+} // namespace zelmora::qt

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "shell/runtime/control.hpp"
+
+#include <QFont>
+
+namespace zelmora::qt {
+
+// Maps the family names the layouts use to installed fonts with Arabic coverage. Runs once;
+// later calls do nothing.
+void installFontSubstitutions();
+
+// The layout's font at the given zoom: its size follows the twips, not the screen's dpi.
+QFont fontFor(Font const&, double zoom);
+
+} // namespace zelmora::qt

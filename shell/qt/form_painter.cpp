@@ -1,0 +1,52 @@
+#include "form_painter.hpp"
+
+#include <QPainter>
+#include <QPen>
+
+#include <cmath>
+#include <ranges>
+
+namespace zelmora::qt {
+
+ViewScale FormPainter::scaleFor(Form const& form, QSize size)
+{
+    return ViewScale::fit(form.window().clientWidth, form.window().clientHeight, size);
+}
+
+void FormPainter::paint(QPainter& painter, Form const& form, QSize size, std::optional<DragInProgress> const& drag)
+{
+    WindowSpec const& window = form.window();
+    ViewScale const scale = scaleFor(form, size);
+    Color const back = window.back;
+    // The letterbox takes the back colour too.
+    painter.fillRect(QRect(QPoint(0, 0), size), QColor(back.r, back.g, back.b));
+
+    painter.save();
+    painter.setClipRect(scale.rect(0, 0, window.clientWidth, window.clientHeight));
+    for (Control const* control : form.paintOrderFrontToBack() | std::views::reverse)
+        if (control->visible)
+            m_controls.paint(painter, *control, scale, control == form.focus());
+
+    if (drag && drag->form == &form && drag->pointerInForm && drag->control) {
+        Control const& dragged = *drag->control;
+        QRect const outline
+            = scale.rect(drag->pointerX - drag->grabX, drag->pointerY - drag->grabY, dragged.width, dragged.height);
+        QPen pen(Qt::black, std::lround(scale.pixels(1)), Qt::DotLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(outline.adjusted(0, 0, -1, -1));
+    }
+    painter.restore();
+}
+
+QImage FormPainter::render(Form const& form, double zoom, std::optional<DragInProgress> const& drag)
+{
+    QSize const size = ViewScale::clientPixels(form.window().clientWidth, form.window().clientHeight, zoom);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    paint(painter, form, size, drag);
+    painter.end();
+    return image;
+}
+
+} // namespace zelmora::qt

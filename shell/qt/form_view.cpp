@@ -1,0 +1,190 @@
+#include "form_view.hpp"
+
+#include "pictures.hpp"
+#include "qt_host.hpp"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zelmora::qt {
+
+namespace {
+
+std::optional<MouseButton> buttonOf(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return MouseButton::Left;
+    case Qt::RightButton:
+        return MouseButton::Right;
+    case Qt::MiddleButton:
+        return MouseButton::Middle;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<Key> keyOf(QKeyEvent const& event)
+{
+    switch (event.key()) {
+    case Qt::Key_Tab:
+        return event.modifiers() & Qt::ShiftModifier ? Key::ShiftTab : Key::Tab;
+    case Qt::Key_Backtab:
+        return Key::ShiftTab;
+    case Qt::Key_Space:
+        return Key::Space;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return Key::Enter;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+FormView::FormView(QtHost& host, Application& app, Form& form)
+    : m_host(host)
+    , m_app(app)
+    , m_form(&form)
+{
+    WindowSpec const& window = form.window();
+    setWindowTitle(QString::fromStdString(window.caption));
+    if (window.hasIcon)
+        setWindowIcon(windowIcon());
+    if (!window.titled)
+        setWindowFlag(Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setZoom(1.0);
+}
+
+void FormView::setZoom(double zoom)
+{
+    if (m_form)
+        resize(ViewScale::clientPixels(m_form->window().clientWidth, m_form->window().clientHeight, zoom));
+}
+
+ViewScale FormView::scale() const
+{
+    return m_form ? FormPainter::scaleFor(*m_form, size()) : ViewScale {};
+}
+
+Single FormView::twipsX(QPointF const& p) const
+{
+    return scale().twipsX(p.x());
+}
+
+Single FormView::twipsY(QPointF const& p) const
+{
+    return scale().twipsY(p.y());
+}
+
+bool FormView::event(QEvent* event)
+{
+    // Tab and Shift+Tab belong to the window's own tab order, not to Qt's focus chain.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+bool FormView::focusNextPrevChild(bool)
+{
+    return false;
+}
+
+void FormView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (!m_form) {
+        painter.fillRect(rect(), palette().window());
+        return;
+    }
+    m_painter.paint(painter, *m_form, size(), m_app.drag());
+}
+
+void FormView::mousePressEvent(QMouseEvent* event)
+{
+    auto const button = buttonOf(event->button());
+    if (!m_form || !button)
+        return;
+    Form& form = *m_form;
+    Single const x = twipsX(event->position());
+    Single const y = twipsY(event->position());
+    m_host.deliver([&] { m_app.mouseDown(form, x, y, *button); });
+}
+
+void FormView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_form)
+        return;
+    Form& form = *m_form;
+    Single const x = twipsX(event->position());
+    Single const y = twipsY(event->position());
+    m_host.deliver([&] { m_app.mouseMove(form, x, y); });
+}
+
+void FormView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!m_form || !buttonOf(event->button()))
+        return;
+    // The pressed view gets the release wherever it happens; it belongs to the window under the
+    // pointer, or to none when the pointer is outside every window.
+    FormView* under = this;
+    if (!rect().contains(event->position().toPoint())) {
+        under = qobject_cast<FormView*>(QApplication::topLevelAt(event->globalPosition().toPoint()));
+        if (under && !under->form())
+            under = nullptr;
+    }
+    Form* const target = under ? under->form() : nullptr;
+    QPointF const local = under ? under->mapFromGlobal(event->globalPosition()) : QPointF();
+    Single const x = under ? under->twipsX(local) : 0;
+    Single const y = under ? under->twipsY(local) : 0;
+    m_host.deliver([&] { m_app.mouseUp(target, x, y); });
+}
+
+void FormView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    auto const button = buttonOf(event->button());
+    if (!m_form || !button)
+        return;
+    // The second press of a double click is still a press: two quick clicks on a button are two clicks.
+    Form& form = *m_form;
+    Single const x = twipsX(event->position());
+    Single const y = twipsY(event->position());
+    m_host.deliver([&] {
+        m_app.doubleClick(form, x, y);
+        m_app.mouseDown(form, x, y, *button);
+    });
+}
+
+void FormView::keyPressEvent(QKeyEvent* event)
+{
+    auto const key = keyOf(*event);
+    if (!m_form || !key) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    Form& form = *m_form;
+    m_host.deliver([&] { m_app.key(form, *key); });
+}
+
+void FormView::closeEvent(QCloseEvent* event)
+{
+    // The runtime unloads the window, and the host then deletes this view.
+    event->ignore();
+    if (!m_form || !m_form->window().titled)
+        return;
+    Form& form = *m_form;
+    m_host.deliver([&] { m_app.closeBox(form); });
+}
+
+} // namespace zelmora::qt

@@ -1,0 +1,143 @@
+#include "qt_host.hpp"
+
+#include "form_view.hpp"
+#include "shell/runtime/runtime_error.hpp"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMetaObject>
+#include <QScreen>
+
+#include <exception>
+
+namespace zelmora::qt {
+
+QtHost::QtHost()
+    : m_onError([](QString const& message) { QMessageBox::critical(nullptr, "Zelmora", message); })
+    , m_onEnd([](int status) {
+        // Queued, so that a program that ends before the loop runs still leaves it at once.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
+    })
+{ }
+
+QtHost::~QtHost()
+{
+    for (auto& [form, view] : m_views)
+        delete view;
+}
+
+void QtHost::attach(Application& app)
+{
+    m_app = &app;
+}
+
+void QtHost::setErrorHandler(std::function<void(QString const&)> handler)
+{
+    m_onError = std::move(handler);
+}
+
+void QtHost::setEndHandler(std::function<void(int)> handler)
+{
+    m_onEnd = std::move(handler);
+}
+
+void QtHost::deliver(std::function<void()> const& input)
+{
+    if (m_failed || m_ended)
+        return;
+    try {
+        input();
+    } catch (RuntimeError const& e) {
+        fail(QString::fromStdString(e.what()));
+    } catch (std::exception const& e) {
+        fail(QString::fromStdString(e.what()));
+    }
+    repaintAll();
+}
+
+void QtHost::fail(QString const& message)
+{
+    m_failed = true;
+    m_onError(message);
+    m_onEnd(1);
+}
+
+void QtHost::repaintAll()
+{
+    for (auto& [form, view] : m_views)
+        view->update();
+}
+
+FormView* QtHost::viewOf(Form const& form) const
+{
+    auto const found = m_views.find(&form);
+    return found == m_views.end() ? nullptr : found->second;
+}
+
+void QtHost::beep()
+{
+    QApplication::beep();
+}
+
+void QtHost::openGuide()
+{ }
+
+void QtHost::windowShown(Form& form)
+{
+    auto* view = new FormView(*this, *m_app, form);
+    m_views[&form] = view;
+    if (form.window().placement == WindowPlacement::CenteredOnScreen) {
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame(QPoint(0, 0), view->size());
+            frame.moveCenter(screen->availableGeometry().center());
+            view->move(frame.topLeft());
+        }
+    }
+    view->show();
+    view->raise();
+    view->activateWindow();
+}
+
+void QtHost::windowRaised(Form& form)
+{
+    if (FormView* view = viewOf(form)) {
+        view->show();
+        view->raise();
+        view->activateWindow();
+    }
+}
+
+void QtHost::windowClosed(Form& form)
+{
+    auto const found = m_views.find(&form);
+    if (found == m_views.end())
+        return;
+    FormView* view = found->second;
+    m_views.erase(found);
+    // The Form is destroyed once the current event has run; the view lets go of it now.
+    view->formClosed();
+    view->hide();
+    view->deleteLater();
+    // With its last window gone the program has nothing left to show; a window shown later in
+    // the same event (the menu coming back) keeps it running.
+    QMetaObject::invokeMethod(
+        &m_queue,
+        [this] {
+            if (m_app && m_app->running() && m_app->windowsFrontToBack().empty())
+                deliver([this] { m_app->end(); });
+        },
+        Qt::QueuedConnection);
+}
+
+void QtHost::programEnded()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_onEnd(0);
+}
+
+} // namespace zelmora::qt

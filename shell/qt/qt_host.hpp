@@ -1,0 +1,63 @@
+#pragma once
+
+#include "shell/runtime/application.hpp"
+#include "shell/runtime/host.hpp"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <map>
+
+namespace zelmora::qt {
+
+class FormView;
+
+// The toolkit around the runtime: one top-level view per open window, the beep, and the end
+// of the program. Input from the views reaches the program through deliver().
+class QtHost final : public Host {
+public:
+    QtHost();
+    ~QtHost() override;
+    QtHost(QtHost const&) = delete;
+    QtHost& operator=(QtHost const&) = delete;
+
+    // The program the views feed their input to; set before the first window is shown.
+    void attach(Application&);
+
+    // Runs one piece of input for the program, then repaints every view: any window's controls
+    // may have changed. A runtime error ends the program with its message; nothing after it runs.
+    void deliver(std::function<void()> const& input);
+
+    FormView* viewOf(Form const&) const;
+
+    // What happens when the program fails: by default a message box, then the event loop ends.
+    void setErrorHandler(std::function<void(QString const&)>);
+    // What ends the event loop: by default QCoreApplication::exit, once control is back in the loop.
+    void setEndHandler(std::function<void(int status)>);
+    bool failed() const { return m_failed; }
+
+    // --- Host ----------------------------------------------------------------------------
+    void beep() override;
+    // The teacher's guide viewer is not built yet; the request is counted by the runtime only.
+    void openGuide() override;
+    void windowShown(Form&) override;
+    void windowRaised(Form&) override;
+    void windowClosed(Form&) override;
+    void programEnded() override;
+
+private:
+    void repaintAll();
+    void fail(QString const& message);
+
+    Application* m_app = nullptr;
+    std::map<Form const*, FormView*> m_views;
+    std::function<void(QString const&)> m_onError;
+    std::function<void(int)> m_onEnd;
+    bool m_failed = false;
+    bool m_ended = false;
+    // Owns the calls queued for later, so that none runs after the host is gone.
+    QObject m_queue;
+};
+
+} // namespace zelmora::qt
