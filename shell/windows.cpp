@@ -4,6 +4,7 @@
 #include "boards/area/area_board.hpp"
 #include "boards/balance/balance_board.hpp"
 #include "boards/signed_area/signed_area_board.hpp"
+#include "shell/menu/main_menu.hpp"
 
 #include <array>
 
@@ -17,6 +18,7 @@ struct WindowEntry {
 };
 
 constexpr std::array windows {
+    WindowEntry { "frmZelmora", &MainMenu::create },
     WindowEntry { "frmZelmora1", &AreaBoard::create },
     WindowEntry { "frmZelmora2", &SignedAreaBoard::create },
     WindowEntry { "frmZelmora4", &AddSubBoard::create },
@@ -43,7 +45,7 @@ std::vector<std::string_view> windowNames()
 
 std::string_view startWindowName()
 {
-    return "frmZelmora1";
+    return "frmZelmora";
 }
 
 } // namespace zelmora
