@@ -156,13 +156,11 @@ QPixmap const& ControlPainter::button(ButtonKey const& key, Control const& c)
     p.drawText(QRectF(area).adjusted(side, margin, -side, -margin), caption, text);
 
     if (key.focused) {
-        QStyleOptionFocusRect focus;
-        focus.rect
-            = area.adjusted(whole(3 * key.zoom), whole(3 * key.zoom), -whole(3 * key.zoom), -whole(3 * key.zoom));
-        focus.palette = option.palette;
-        focus.backgroundColor = back;
-        focus.state = QStyle::State_Enabled | QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
-        style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, nullptr);
+        // The focus is a dotted frame just inside the bevel, over the button's own colour.
+        int const inset = whole(3 * key.zoom);
+        p.setPen(QPen(fore, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(area.adjusted(inset, inset, -inset - 1, -inset - 1));
     }
     p.end();
     return m_buttons.emplace(key, std::move(pixmap)).first->second;

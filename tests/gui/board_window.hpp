@@ -1,0 +1,96 @@
+#pragma once
+
+// One real Board 1 window for a test: the program with its Qt host, the board's view at a zoom,
+// and helpers that turn twips into the view's pixels for QTest's mouse events.
+
+#include "shell/qt/font_setup.hpp"
+#include "shell/qt/form_view.hpp"
+#include "shell/qt/qt_host.hpp"
+#include "shell/runtime/application.hpp"
+#include "shell/windows.hpp"
+#include "tools/script/script_runner.hpp"
+
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+
+#include <cmath>
+#include <memory>
+#include <sstream>
+
+namespace zelmora::gui {
+
+class BoardWindow {
+public:
+    // The view is resized to `size`, or to the client area at `zoom` when no size is given.
+    explicit BoardWindow(double zoom, QSize size = {})
+    {
+        qt::installFontSubstitutions();
+        host.setErrorHandler([this](QString const& message) { errors << message; });
+        host.setEndHandler([this](int status) { endStatus = status; });
+        host.attach(app);
+        host.deliver([this] { app.show("frmZelmora1"); });
+        form = app.window("frmZelmora1");
+        view = form ? host.viewOf(*form) : nullptr;
+        if (!view)
+            return;
+        if (size.isEmpty())
+            view->setZoom(zoom);
+        else
+            view->resize(size);
+        ready = QTest::qWaitForWindowExposed(view) && view->isActiveWindow();
+    }
+
+    Control& tile(int index) { return form->control("Command1", index); }
+
+    // The pixel of the view that shows the point (x, y) of the window's client area.
+    QPoint pixel(Single x, Single y) const
+    {
+        auto const s = view->scale();
+        return { static_cast<int>(std::lround(s.x(x))), static_cast<int>(std::lround(s.y(y))) };
+    }
+    // The point the view reports for that pixel, back in twips.
+    QPointF twipsAt(QPoint p) const
+    {
+        auto const s = view->scale();
+        return { s.twipsX(p.x()), s.twipsY(p.y()) };
+    }
+
+    void click(std::string const& name)
+    {
+        Control const& c = form->control(name);
+        QTest::mouseClick(view, Qt::LeftButton, {}, pixel(c.left + c.width / 2, c.top + c.height / 2));
+    }
+
+    QImage picture() { return view->grab().toImage(); }
+
+    qt::QtHost host;
+    Application app { host, &createWindow };
+    Form* form = nullptr;
+    qt::FormView* view = nullptr;
+    bool ready = false;
+    QStringList errors;
+    int endStatus = -1;
+};
+
+// The same learner actions run as a script with no display; the state they leave behind.
+class ScriptedBoard {
+public:
+    explicit ScriptedBoard(std::string const& actions)
+    {
+        std::istringstream script("start\nopen frmZelmora1\n" + actions);
+        status = runner.run(script);
+    }
+    Form& form() { return *runner.application()->window("frmZelmora1"); }
+    Control& tile(int index) { return form().control("Command1", index); }
+
+    std::ostringstream out;
+    std::ostringstream errors;
+    ScriptRunner runner { out, errors };
+    ScriptRunner::Status status = ScriptRunner::Ran;
+};
+
+} // namespace zelmora::gui

@@ -1,0 +1,93 @@
+// Real clicks and keys on Board 1's view reach the palette at any zoom, as the scripts press it.
+
+#include "board_window.hpp"
+
+#include <QtTest>
+
+using zelmora::gui::BoardWindow;
+using zelmora::gui::ScriptedBoard;
+
+class PaletteClicks : public QObject {
+    Q_OBJECT
+private slots:
+    void clicksRevealTheTilesOfTheScript_data();
+    void clicksRevealTheTilesOfTheScript();
+    void tabAndSpaceWorkTheFocusedButton();
+    void closeBoxUnloadsTheBoard();
+};
+
+void PaletteClicks::clicksRevealTheTilesOfTheScript_data()
+{
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("zoom 1") << 1.0 << QSize();
+    QTest::newRow("zoom 1.5") << 1.5 << QSize();
+    // Wider than the board's shape: the board is letterboxed and the pointer must still land.
+    QTest::newRow("letterboxed") << 0.0 << QSize(1000, 600);
+}
+
+// Every palette button once, then "1" twice more: one tile of each kind, then 112 and 110.
+void PaletteClicks::clicksRevealTheTilesOfTheScript()
+{
+    QFETCH(double, zoom);
+    QFETCH(QSize, size);
+    BoardWindow board(zoom, size);
+    QVERIFY(board.ready);
+    if (size.isEmpty())
+        QCOMPARE(board.view->scale().zoom, zoom);
+    else
+        QVERIFY(board.view->scale().offset.x() > 50);
+
+    std::string actions;
+    for (auto const* name : { "Command2", "Command3", "Command4", "Command5", "Command6", "Command7", "Command8",
+             "Command7", "Command7" }) {
+        board.click(name);
+        actions += std::string("click frmZelmora1 ") + name + "\n";
+    }
+    ScriptedBoard scripted(actions);
+    QCOMPARE(scripted.status, zelmora::ScriptRunner::Ran);
+
+    for (int i = 0; i <= 141; ++i) {
+        QVERIFY2(board.tile(i).visible == scripted.tile(i).visible, qPrintable(QString("tile %1").arg(i)));
+        QCOMPARE(board.tile(i).left, scripted.tile(i).left);
+        QCOMPARE(board.tile(i).top, scripted.tile(i).top);
+    }
+    for (int shown : { 0, 21, 41, 51, 91, 111, 71, 112, 110 })
+        QVERIFY2(board.tile(shown).visible, qPrintable(QString("tile %1").arg(shown)));
+    QVERIFY(!board.tile(113).visible);
+    QVERIFY(board.errors.isEmpty());
+}
+
+// Tab must reach the window's own tab order rather than Qt's focus chain.
+void PaletteClicks::tabAndSpaceWorkTheFocusedButton()
+{
+    BoardWindow board(1.0);
+    QVERIFY(board.ready);
+    QCOMPARE(board.form->focus(), &board.form->control("Command2"));
+    QTest::keyClick(board.view, Qt::Key_Tab);
+    QCOMPARE(board.form->focus(), &board.form->control("Command3"));
+    QTest::keyClick(board.view, Qt::Key_Space);
+    QVERIFY(board.tile(21).visible);
+    QTest::keyClick(board.view, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(board.form->focus(), &board.form->control("Command2"));
+    QTest::keyClick(board.view, Qt::Key_Return);
+    QVERIFY(board.tile(0).visible);
+    QVERIFY(board.view->isVisible());
+}
+
+// The close box unloads the window; the view goes with it and the program, left with no
+// window, ends.
+void PaletteClicks::closeBoxUnloadsTheBoard()
+{
+    BoardWindow board(1.0);
+    QVERIFY(board.ready);
+    QPointer<QWidget> view = board.view;
+    QVERIFY(!view->close());
+    QVERIFY(board.app.window("frmZelmora1") == nullptr);
+    QTRY_VERIFY(view.isNull());
+    QTRY_COMPARE(board.endStatus, 0);
+    QVERIFY(!board.app.running());
+}
+
+QTEST_MAIN(PaletteClicks)
+#include "palette_test.moc"
