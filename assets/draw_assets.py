@@ -130,9 +130,17 @@ def recycle_bin(full):
     # The rim and the dark inside seen over it.
     c.rect(5, 8, 26, 10, "#C8C8C8")
     if full:
-        c.polygon([(7, 9), (9, 2), (15, 4), (13, 9)], "#FFFFFF")
-        c.polygon([(12, 9), (14, 1), (21, 2), (20, 9)], "#F4F4E8")
-        c.polygon([(18, 9), (22, 3), (26, 6), (24, 9)], "#FFFFFF")
+        # Three crumpled sheets, each with a grey edge so that they stand apart.
+        for sheet, colour in (
+            ([(6, 10), (8, 2), (15, 4), (13, 10)], "#FFFFFF"),
+            ([(18, 10), (22, 2), (27, 6), (25, 10)], "#FFFFFF"),
+            ([(11, 10), (13, 0), (21, 1), (20, 10)], "#F4F4E8"),
+        ):
+            c.polygon(sheet, "#808080")
+            cx = sum(p[0] for p in sheet) / len(sheet)
+            cy = sum(p[1] for p in sheet) / len(sheet)
+            inner = [(x + (1.3 if x < cx else -1.3), y + (1.3 if y < cy else -1.3)) for x, y in sheet]
+            c.polygon(inner, colour)
         c.line(10, 4, 13, 5, "#8080C0")
         c.line(15, 3, 19, 4, "#8080C0")
         c.line(15, 5, 19, 6, "#8080C0")
