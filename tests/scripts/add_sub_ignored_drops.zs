@@ -16,7 +16,7 @@ print frmZelmora4 focus
 print frmZelmora4 Command10
 # a unit square shown at its home and released over a palette button has had no pass yet;
 # pressing Command9 takes the focus, and the pass pulls it up against tile 21 far to the left
-# (lower edge 1400) and then left against the x² at home (Left 10440)
+# (lower edge 1400), then pushes it right against the x² at home (Left 10440)
 click frmZelmora4 Command2
 click frmZelmora4 Command7
 drag frmZelmora4 Command1(111) 10 10 10900 3700
