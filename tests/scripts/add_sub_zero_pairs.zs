@@ -59,3 +59,12 @@ drag frmZelmora4 Command1(21) 0 0 3000 1000
 drag frmZelmora4 Command1(51) 100 100 3100 1100
 print beeps
 print frmZelmora4 tiles
+# the bar is the hindmost button: released where tile 21 lies across it, tile 22 is dropped on
+# tile 21, not on the bar, and the two make a pair
+click frmZelmora4 Command3
+drag frmZelmora4 Command1(22) 0 0 5000 5000
+drag frmZelmora4 Command1(21) 0 0 3000 3500
+drag frmZelmora4 Command1(22) 100 100 3100 3850
+print beeps
+print frmZelmora4 Command1(21)
+print frmZelmora4 Command1(22)
