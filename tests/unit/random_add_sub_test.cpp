@@ -2,10 +2,8 @@
 
 #include "board/tile_board.hpp"
 #include "board/tile_pool.hpp"
-#include "shell/runtime/application.hpp"
-#include "shell/runtime/layout_builder.hpp"
-
 #include "boards/add_sub/add_sub_layout.hpp"
+#include "shell/runtime/application.hpp"
 
 #include <gtest/gtest.h>
 
