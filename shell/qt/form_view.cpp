@@ -54,7 +54,7 @@ FormView::FormView(QtHost& host, Application& app, Form& form)
     WindowSpec const& window = form.window();
     setWindowTitle(QString::fromStdString(window.caption));
     if (window.hasIcon)
-        setWindowIcon(windowIcon());
+        setWindowIcon(zelmora::qt::windowIcon()); // not QWidget::windowIcon(), the current one
     if (!window.titled)
         setWindowFlag(Qt::FramelessWindowHint);
     setAttribute(Qt::WA_OpaquePaintEvent);

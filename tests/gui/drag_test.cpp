@@ -32,6 +32,7 @@ class TileDrag : public QObject {
 private slots:
     void dragEndsWhereTheScriptPutsIt_data();
     void dragEndsWhereTheScriptPutsIt();
+    void releaseOutsideEveryWindowDropsNothing();
 };
 
 void TileDrag::dragEndsWhereTheScriptPutsIt_data()
@@ -109,6 +110,24 @@ void TileDrag::dragEndsWhereTheScriptPutsIt()
     // No outline is left behind once the drag is over.
     QVERIFY(changedAlong(board, before, dropped, 2760, 3260, 3900) == 0);
     QVERIFY(board.errors.isEmpty());
+}
+
+// Dragged off the window and let go there: nothing takes the drop and the tile stays home.
+void TileDrag::releaseOutsideEveryWindowDropsNothing()
+{
+    BoardWindow board(1.0);
+    QVERIFY(board.ready);
+    board.click("Command7");
+    QTest::mousePress(board.view, Qt::LeftButton, {}, board.pixel(8100, 1410));
+    QTest::mouseMove(board.view, board.pixel(3000, 3990));
+    QTest::mouseMove(board.view, QPoint(-40, 300));
+    // Outside the client area the outline is gone.
+    QCOMPARE(board.app.drag()->pointerInForm, false);
+    QTest::mouseRelease(board.view, Qt::LeftButton, {}, QPoint(-40, 300));
+    QVERIFY(!board.app.buttonHeld());
+    QCOMPARE(board.tile(111).left, Single(7860));
+    QCOMPARE(board.tile(111).top, Single(1320));
+    QCOMPARE(board.form->focus(), &board.tile(111));
 }
 
 QTEST_MAIN(TileDrag)

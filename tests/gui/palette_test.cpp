@@ -1,6 +1,7 @@
 // Real clicks and keys on Board 1's view reach the palette at any zoom, as the scripts press it.
 
 #include "board_window.hpp"
+#include "shell/runtime/runtime_error.hpp"
 
 #include <QtTest>
 
@@ -14,6 +15,8 @@ private slots:
     void clicksRevealTheTilesOfTheScript();
     void tabAndSpaceWorkTheFocusedButton();
     void closeBoxUnloadsTheBoard();
+    void windowShowsTheLayoutsTitleIconAndSize();
+    void runtimeErrorEndsTheProgramWithItsMessage();
 };
 
 void PaletteClicks::clicksRevealTheTilesOfTheScript_data()
@@ -87,6 +90,28 @@ void PaletteClicks::closeBoxUnloadsTheBoard()
     QTRY_VERIFY(view.isNull());
     QTRY_COMPARE(board.endStatus, 0);
     QVERIFY(!board.app.running());
+}
+
+void PaletteClicks::windowShowsTheLayoutsTitleIconAndSize()
+{
+    BoardWindow board(1.0);
+    QVERIFY(board.ready);
+    QCOMPARE(board.view->windowTitle(), QString("Zelmora (1)"));
+    QCOMPARE(board.view->windowIcon().availableSizes(), (QList<QSize> { { 16, 16 }, { 32, 32 } }));
+    QVERIFY(!(board.view->windowFlags() & Qt::FramelessWindowHint));
+    QCOMPARE(board.view->size(), QSize(792, 566));
+}
+
+// An error out of the program is shown and ends it; no input reaches the program after it.
+void PaletteClicks::runtimeErrorEndsTheProgramWithItsMessage()
+{
+    BoardWindow board(1.0);
+    QVERIFY(board.ready);
+    board.host.deliver([] { throw zelmora::RuntimeError("Overflow"); });
+    QCOMPARE(board.errors, QStringList { "Overflow" });
+    QCOMPARE(board.endStatus, 1);
+    board.click("Command7");
+    QVERIFY(!board.tile(111).visible);
 }
 
 QTEST_MAIN(PaletteClicks)
