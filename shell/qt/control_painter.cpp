@@ -1,6 +1,7 @@
 #include "control_painter.hpp"
 
 #include "font_setup.hpp"
+#include "guide_icon.hpp"
 #include "pictures.hpp"
 
 #include <QApplication>
@@ -274,8 +275,20 @@ void ControlPainter::paintLine(QPainter& painter, Control const& c, ViewScale co
 
 void ControlPainter::paintOle(QPainter& painter, Control const& c, ViewScale const& scale)
 {
-    painter.fillRect(
-        scale.rect(c.left, c.top, c.width, c.height), toQColor(c.look.back.value_or(Color { 0xFF, 0xFF, 0xFF })));
+    QRect const r = scale.rect(c.left, c.top, c.width, c.height);
+    painter.fillRect(r, toQColor(c.look.back.value_or(Color { 0xFF, 0xFF, 0xFF })));
+    // The packaged document shows as its icon, at its own size scaled with the zoom, centred in
+    // the box and cut off by it.
+    QImage const& icon = guideDocumentIcon();
+    if (icon.isNull() || r.isEmpty())
+        return;
+    QRect target(0, 0, whole(icon.width() * scale.zoom), whole(icon.height() * scale.zoom));
+    target.moveCenter(r.center());
+    painter.save();
+    painter.setClipRect(r);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, scale.zoom != 1.0);
+    painter.drawImage(target, icon);
+    painter.restore();
 }
 
 } // namespace zelmora::qt

@@ -1,6 +1,7 @@
 #include "qt_host.hpp"
 
 #include "form_view.hpp"
+#include "guide_window.hpp"
 #include "shell/runtime/runtime_error.hpp"
 
 #include <QApplication>
@@ -79,11 +80,17 @@ FormView* QtHost::viewOf(Form const& form) const
 
 void QtHost::beep()
 {
-    QApplication::beep();
+    m_sound.bell();
 }
 
 void QtHost::openGuide()
-{ }
+{
+    if (!m_guide)
+        m_guide = std::make_unique<GuideWindow>();
+    m_guide->show();
+    m_guide->raise();
+    m_guide->activateWindow();
+}
 
 void QtHost::windowShown(Form& form)
 {
@@ -137,6 +144,9 @@ void QtHost::programEnded()
     if (m_ended)
         return;
     m_ended = true;
+    // The guide is one of the program's windows too.
+    if (m_guide)
+        m_guide->close();
     m_onEnd(0);
 }
 

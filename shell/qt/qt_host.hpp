@@ -2,16 +2,19 @@
 
 #include "shell/runtime/application.hpp"
 #include "shell/runtime/host.hpp"
+#include "system_sound.hpp"
 
 #include <QObject>
 #include <QString>
 
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace zelmora::qt {
 
 class FormView;
+class GuideWindow;
 
 // The toolkit around the runtime: one top-level view per open window, the beep, and the end
 // of the program. Input from the views reaches the program through deliver().
@@ -30,6 +33,9 @@ public:
     void deliver(std::function<void()> const& input);
 
     FormView* viewOf(Form const&) const;
+    // The guide's window once it has been opened, else null.
+    GuideWindow* guideWindow() const { return m_guide.get(); }
+    SystemSound const& sound() const { return m_sound; }
 
     // What happens when the program fails: by default a message box, then the event loop ends.
     void setErrorHandler(std::function<void(QString const&)>);
@@ -39,7 +45,7 @@ public:
 
     // --- Host ----------------------------------------------------------------------------
     void beep() override;
-    // The teacher's guide viewer is not built yet; the request is counted by the runtime only.
+    // Opens the teacher's guide in its own window, or brings that window to the front.
     void openGuide() override;
     void windowShown(Form&) override;
     void windowRaised(Form&) override;
@@ -58,6 +64,8 @@ private:
     bool m_ended = false;
     // Owns the calls queued for later, so that none runs after the host is gone.
     QObject m_queue;
+    std::unique_ptr<GuideWindow> m_guide;
+    SystemSound m_sound;
 };
 
 } // namespace zelmora::qt

@@ -1,0 +1,2 @@
+# The main menu as the program opens it.
+start

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Renders the pictures of the teacher's guide with zelmora-screenshot, each from the script that
+# leads the board to the state it shows. Run from the repository root after a change to a board:
+#     assets/guide/render_pictures.sh [BUILD_DIR]
+set -euo pipefail
+build=${1:-build}
+shot=$build/tools/screenshot/zelmora-screenshot
+here=assets/guide
+"$shot" "$here/menu.zs" frmZelmora "$here/menu.png"
+"$shot" "$here/board1.zs" frmZelmora1 "$here/board1.png"
+"$shot" docs/board2.zs frmZelmora2 "$here/board2.png"
+"$shot" tests/scripts/add_sub_picture.zs frmZelmora4 "$here/board3.png" >/dev/null
+"$shot" "$here/board4.zs" frmZelmora5 "$here/board4.png"

@@ -1,0 +1,229 @@
+// The menu's real window: real mouse clicks on its buttons open the boards' windows, the guide
+// opens in its own right-to-left window, the beep reaches the system sound, and Exit closes it all.
+
+#include "shell/qt/font_setup.hpp"
+#include "shell/qt/form_view.hpp"
+#include "shell/qt/guide_window.hpp"
+#include "shell/qt/qt_host.hpp"
+#include "shell/runtime/application.hpp"
+#include "shell/windows.hpp"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QtTest>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+using namespace zelmora;
+
+// The program as main() starts it, with the end and any failure recorded instead of acted on.
+struct Program {
+    qt::QtHost host;
+    Application app { host, &createWindow };
+    QStringList errors;
+    int endStatus = -1;
+
+    Program()
+    {
+        host.setErrorHandler([this](QString const& message) { errors << message; });
+        host.setEndHandler([this](int status) { endStatus = status; });
+        host.attach(app);
+        host.deliver([this] { app.show(startWindowName()); });
+    }
+
+    Form& menu() { return *app.window("frmZelmora"); }
+    qt::FormView* view(std::string_view window)
+    {
+        Form* form = app.window(window);
+        return form ? host.viewOf(*form) : nullptr;
+    }
+    QPoint centreOf(std::string_view window, std::string_view control)
+    {
+        qt::FormView* v = view(window);
+        Control const& c = *app.window(window)->findControl(control);
+        auto const s = v->scale();
+        return { static_cast<int>(std::lround(s.x(c.left + c.width / 2))),
+            static_cast<int>(std::lround(s.y(c.top + c.height / 2))) };
+    }
+    void click(std::string_view window, std::string_view control)
+    {
+        QTest::mouseClick(view(window), Qt::LeftButton, {}, centreOf(window, control));
+    }
+};
+
+} // namespace
+
+class MenuWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { qt::installFontSubstitutions(); }
+    void startsFramelessWithTheFocusOnCommand1();
+    void buttonsOpenTitledBoardsOnceEach();
+    void exitClosesEveryWindow();
+    void guideOpensRightToLeftAndReadOnly();
+    void doubleClickOnTheBoxOpensTheGuide();
+    void zeroPairBeepReachesTheSystemSound();
+};
+
+void MenuWindow::startsFramelessWithTheFocusOnCommand1()
+{
+    Program p;
+    QCOMPARE(p.app.windowsFrontToBack().size(), std::size_t { 1 });
+    qt::FormView* menu = p.view("frmZelmora");
+    QVERIFY(menu);
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QVERIFY(menu->windowFlags() & Qt::FramelessWindowHint);
+    // 5610 x 5745 twips at 15 twips a pixel.
+    QCOMPARE(menu->size(), QSize(374, 383));
+    QCOMPARE(QString::fromStdString(p.menu().focus()->name), QString("Command1"));
+    // The painted back colour, away from every control.
+    QCOMPARE(menu->grab().toImage().pixelColor(10, 10), QColor(0x40, 0x40, 0x40));
+}
+
+void MenuWindow::buttonsOpenTitledBoardsOnceEach()
+{
+    Program p;
+    QVERIFY(QTest::qWaitForWindowExposed(p.view("frmZelmora")));
+    struct Row {
+        char const* button;
+        char const* window;
+        char const* caption;
+    };
+    for (Row const row : { Row { "Command1", "frmZelmora1", "Zelmora (1)" }, Row { "Command2", "frmZelmora2", nullptr },
+             Row { "Command3", "frmZelmora4", nullptr }, Row { "Command5", "frmZelmora5", nullptr } }) {
+        p.click("frmZelmora", row.button);
+        qt::FormView* board = p.view(row.window);
+        QVERIFY2(board, row.window);
+        QVERIFY(QTest::qWaitForWindowExposed(board));
+        QVERIFY(!(board->windowFlags() & Qt::FramelessWindowHint));
+        if (row.caption)
+            QCOMPARE(board->windowTitle(), QString(row.caption));
+        QCOMPARE(p.app.windowsFrontToBack().front()->name(), std::string(row.window));
+    }
+    QCOMPARE(p.app.windowsFrontToBack().size(), std::size_t { 5 });
+
+    // A second press brings the open board forward; it is the same window, not a new one.
+    qt::FormView* first = p.view("frmZelmora1");
+    p.click("frmZelmora", "Command1");
+    QCOMPARE(p.view("frmZelmora1"), first);
+    QCOMPARE(p.app.windowsFrontToBack().front()->name(), std::string("frmZelmora1"));
+    QCOMPARE(p.app.windowsFrontToBack().size(), std::size_t { 5 });
+
+    // Back on one board closes that board's window alone.
+    p.click("frmZelmora2", "Command10");
+    QVERIFY(!p.app.window("frmZelmora2"));
+    QCOMPARE(p.app.windowsFrontToBack().size(), std::size_t { 4 });
+    QVERIFY(first->isVisible());
+    QVERIFY(p.errors.isEmpty());
+}
+
+void MenuWindow::exitClosesEveryWindow()
+{
+    Program p;
+    QVERIFY(QTest::qWaitForWindowExposed(p.view("frmZelmora")));
+    p.click("frmZelmora", "Command1");
+    p.click("frmZelmora", "Command5");
+    p.click("frmZelmora", "Command6");
+    QPointer<qt::FormView> menu = p.view("frmZelmora");
+    QPointer<qt::FormView> board = p.view("frmZelmora5");
+    QVERIFY(p.host.guideWindow() && p.host.guideWindow()->isVisible());
+    p.click("frmZelmora", "Command4");
+    QCOMPARE(p.endStatus, 0);
+    QVERIFY(!p.app.running());
+    QVERIFY(p.app.windowsFrontToBack().empty());
+    QVERIFY(!menu || !menu->isVisible());
+    QVERIFY(!board || !board->isVisible());
+    QVERIFY(!p.host.guideWindow()->isVisible());
+    QVERIFY(p.errors.isEmpty());
+}
+
+void MenuWindow::guideOpensRightToLeftAndReadOnly()
+{
+    Program p;
+    QVERIFY(QTest::qWaitForWindowExposed(p.view("frmZelmora")));
+    QVERIFY(!p.host.guideWindow());
+    p.click("frmZelmora", "Command6");
+    QCOMPARE(p.app.guideOpenings(), 1);
+    qt::GuideWindow* guide = p.host.guideWindow();
+    QVERIFY(guide);
+    QVERIFY(QTest::qWaitForWindowExposed(guide));
+    QVERIFY(guide->isReadOnly());
+    QCOMPARE(guide->layoutDirection(), Qt::RightToLeft);
+
+    QTextDocument* document = guide->document();
+    QVERIFY(document->toPlainText().contains(QStringLiteral("دليل المعلم لبرنامج Zelmora")));
+    // Every picture of the guide is compiled into the program.
+    for (char const* name : { "menu.png", "board1.png", "board2.png", "board3.png", "board4.png" })
+        QVERIFY2(!document->resource(QTextDocument::ImageResource, QUrl(name)).value<QImage>().isNull(), name);
+
+    // The short heading of the contents is laid out right to left and sits against the right edge.
+    QTextBlock heading = document->begin();
+    while (heading.isValid() && heading.text() != QStringLiteral("المحتويات"))
+        heading = heading.next();
+    QVERIFY(heading.isValid());
+    QCOMPARE(heading.textDirection(), Qt::RightToLeft);
+    QTextLayout* layout = heading.layout();
+    QVERIFY(layout && layout->lineCount() == 1);
+    QRectF const line = layout->lineAt(0).naturalTextRect();
+    qreal const width = document->textWidth();
+    QVERIFY2(line.left() > width / 2, qPrintable(QString("line at %1 of %2").arg(line.left()).arg(width)));
+    QVERIFY(line.right() > width - 40);
+
+    // A second press brings the same window forward.
+    p.click("frmZelmora", "Command6");
+    QCOMPARE(p.host.guideWindow(), guide);
+    QCOMPARE(p.app.guideOpenings(), 2);
+    QVERIFY(guide->isVisible());
+}
+
+void MenuWindow::doubleClickOnTheBoxOpensTheGuide()
+{
+    Program p;
+    QVERIFY(QTest::qWaitForWindowExposed(p.view("frmZelmora")));
+    // A single click on the box opens nothing.
+    p.click("frmZelmora", "OLE1");
+    QVERIFY(!p.host.guideWindow());
+    QTest::mouseDClick(p.view("frmZelmora"), Qt::LeftButton, {}, p.centreOf("frmZelmora", "OLE1"));
+    QCOMPARE(p.app.guideOpenings(), 1);
+    QVERIFY(p.host.guideWindow() && p.host.guideWindow()->isVisible());
+    QCOMPARE(p.app.windowsFrontToBack().size(), std::size_t { 1 });
+}
+
+// A zero pair on Board 3 beeps; the host sounds it through libcanberra or, with no sound device
+// as on a build machine, through the windowing system's bell, and the program carries on.
+void MenuWindow::zeroPairBeepReachesTheSystemSound()
+{
+    Program p;
+    QVERIFY(QTest::qWaitForWindowExposed(p.view("frmZelmora")));
+    QCOMPARE(p.host.sound().lastRoute(), qt::SystemSound::Route::None);
+    p.click("frmZelmora", "Command3");
+    p.click("frmZelmora4", "Command3");
+    p.click("frmZelmora4", "Command3");
+    Form& board = *p.app.window("frmZelmora4");
+    Control& upper = board.control("Command1", 21);
+    Control& lower = board.control("Command1", 22);
+    QVERIFY(upper.visible && lower.visible);
+    // One x in the positive half, one in the negative half, then the second dropped on the first.
+    auto drag = [&](Control& tile, Single x, Single y) {
+        p.host.deliver([&] {
+            p.app.mouseDownOn(board, tile, 100, 100, MouseButton::Left);
+            p.app.mouseMove(board, x, y);
+            p.app.mouseUp(&board, x, y);
+        });
+    };
+    drag(upper, 2100, 1000);
+    drag(lower, 2100, 6000);
+    QCOMPARE(p.app.beeps(), 0);
+    drag(lower, 2200, 1100);
+    QCOMPARE(p.app.beeps(), 1);
+    QVERIFY(p.host.sound().lastRoute() != qt::SystemSound::Route::None);
+    QVERIFY(p.errors.isEmpty());
+    QVERIFY(p.app.running());
+}
+
+QTEST_MAIN(MenuWindow)
+#include "menu_test.moc"
