@@ -153,17 +153,14 @@ void FormView::mouseReleaseEvent(QMouseEvent* event)
 
 void FormView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    auto const button = buttonOf(event->button());
-    if (!m_form || !button)
+    // Qt delivers the second press of a double click as a press first, so two quick clicks on
+    // a button stay two clicks; this only adds the double click itself.
+    if (!m_form || !buttonOf(event->button()))
         return;
-    // The second press of a double click is still a press: two quick clicks on a button are two clicks.
     Form& form = *m_form;
     Single const x = twipsX(event->position());
     Single const y = twipsY(event->position());
-    m_host.deliver([&] {
-        m_app.doubleClick(form, x, y);
-        m_app.mouseDown(form, x, y, *button);
-    });
+    m_host.deliver([&] { m_app.doubleClick(form, x, y); });
 }
 
 void FormView::keyPressEvent(QKeyEvent* event)

@@ -14,6 +14,7 @@ private slots:
     void clicksRevealTheTilesOfTheScript_data();
     void clicksRevealTheTilesOfTheScript();
     void tabAndSpaceWorkTheFocusedButton();
+    void doubleClickIsTwoClicks();
     void closeBoxUnloadsTheBoard();
     void windowShowsTheLayoutsTitleIconAndSize();
     void runtimeErrorEndsTheProgramWithItsMessage();
@@ -76,6 +77,24 @@ void PaletteClicks::tabAndSpaceWorkTheFocusedButton()
     QTest::keyClick(board.view, Qt::Key_Return);
     QVERIFY(board.tile(0).visible);
     QVERIFY(board.view->isVisible());
+}
+
+// A quick second click on a palette button still counts: two tiles come out, not one or three.
+// Qt's sequence for a double click: press, release, press, double click, release.
+void PaletteClicks::doubleClickIsTwoClicks()
+{
+    BoardWindow board(1.0);
+    QVERIFY(board.ready);
+    zelmora::Control const& one = board.form->control("Command7");
+    QPoint const at = board.pixel(one.left + 400, one.top + 250);
+    QTest::mouseClick(board.view, Qt::LeftButton, {}, at);
+    QTest::mousePress(board.view, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(board.view, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(board.view, Qt::LeftButton, {}, at);
+    QVERIFY(board.tile(111).visible);
+    QVERIFY(board.tile(112).visible);
+    QVERIFY(!board.tile(110).visible);
+    QVERIFY(!board.app.buttonHeld());
 }
 
 // The close box unloads the window; the view goes with it and the program, left with no
