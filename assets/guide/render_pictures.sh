@@ -11,3 +11,6 @@ here=assets/guide
 "$shot" docs/board2.zs frmZelmora2 "$here/board2.png"
 "$shot" tests/scripts/add_sub_picture.zs frmZelmora4 "$here/board3.png" >/dev/null
 "$shot" "$here/board4.zs" frmZelmora5 "$here/board4.png"
+# The menu and the guide's first page for the README.
+"$shot" "$here/menu.zs" frmZelmora docs/menu.png
+"$build/shell/qt/zelmora-guide-screenshot" docs/guide.png
