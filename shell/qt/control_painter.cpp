@@ -226,22 +226,22 @@ QPixmap const& ControlPainter::scaledPicture(PictureKey const& key)
 
 void ControlPainter::paintShape(QPainter& painter, Control const& c, ViewScale const& scale)
 {
-    if (c.width <= 0 && c.height <= 0)
+    // A shape with no width or no height shows nothing: the product rectangle of a single factor
+    // keeps the other side's stale place, and a stray line there would mislead.
+    if (c.width <= 0 || c.height <= 0)
         return;
-    QRect const r = scale.rect(c.left, c.top, std::max<Single>(c.width, 0), std::max<Single>(c.height, 0));
-    if (c.width > 0 && c.height > 0) {
-        if (c.look.back)
-            painter.fillRect(r, toQColor(*c.look.back));
-        if (c.look.fill)
-            painter.fillRect(r, toQColor(*c.look.fill));
-    }
+    QRect const r = scale.rect(c.left, c.top, c.width, c.height);
+    if (c.look.back)
+        painter.fillRect(r, toQColor(*c.look.back));
+    if (c.look.fill)
+        painter.fillRect(r, toQColor(*c.look.fill));
     if (!c.look.border)
         return;
     QColor const border = toQColor(*c.look.border);
     int const w = whole(scale.pixels(c.look.borderWidth));
-    // A shape with no width or no height is a line of its border.
+    // A shape thinner than its two borders is all border.
     if (r.width() <= 2 * w || r.height() <= 2 * w) {
-        painter.fillRect(QRect(r.topLeft(), QSize(std::max(r.width(), w), std::max(r.height(), w))), border);
+        painter.fillRect(r, border);
         return;
     }
     // The border lies inside the shape's rectangle.

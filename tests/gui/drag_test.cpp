@@ -76,6 +76,10 @@ void TileDrag::dragEndsWhereTheScriptPutsIt()
     QTest::mouseMove(board.view, board.pixel(2010, 5010));
     QTest::mouseRelease(board.view, Qt::LeftButton, {}, board.pixel(1110, 5010));
 
+    // One factor alone draws no product rectangle, not even a line where it last stood.
+    QCOMPARE(board.form->control("Shape3").width, Single(0));
+    QCOMPARE(board.picture().pixelColor(board.pixel(300, 7000)), QColor(0xC0, 0xC0, 0xC0));
+
     // The x tile, taken at (300, 90) and released low on the bottom strip: it lies on the strip.
     QTest::mousePress(board.view, Qt::LeftButton, {}, board.pixel(8820, 1290));
     QTest::mouseMove(board.view, board.pixel(6000, 4020));
