@@ -81,7 +81,16 @@ void MenuWindow::startsFramelessWithTheFocusOnCommand1()
     QCOMPARE(menu->size(), QSize(374, 383));
     QCOMPARE(QString::fromStdString(p.menu().focus()->name), QString("Command1"));
     // The painted back colour, away from every control.
-    QCOMPARE(menu->grab().toImage().pixelColor(10, 10), QColor(0x40, 0x40, 0x40));
+    QImage const picture = menu->grab().toImage();
+    QCOMPARE(picture.pixelColor(10, 10), QColor(0x40, 0x40, 0x40));
+    // The guide box: white, with the document's icon drawn in its middle (its outline is black).
+    QRect const box = menu->scale().rect(540, 4500, 675, 735);
+    QCOMPARE(picture.pixelColor(box.topLeft() + QPoint(1, 1)), QColor(Qt::white));
+    int dark = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            dark += picture.pixelColor(x, y) == QColor(Qt::black);
+    QVERIFY2(dark > 40, qPrintable(QString("%1 black pixels in the guide box").arg(dark)));
 }
 
 void MenuWindow::buttonsOpenTitledBoardsOnceEach()
