@@ -142,19 +142,20 @@ QPixmap const& ControlPainter::button(ButtonKey const& key, Control const& c)
         p.drawRect(area.adjusted(0, 0, -1, -1));
     }
 
-    QFont const font = fontFor(c.look.font, key.zoom);
+    QFont font = fontFor(c.look.font, key.zoom);
     QString const caption = QString::fromStdString(key.caption);
+    // Captions stay on one line. The installed faces standing in for the layout's fonts run a
+    // little wider than the originals, so a caption that would not fit is set a little smaller
+    // rather than wrapped, which would cut off its second line in a tile's height.
+    double const advance = QFontMetricsF(font).horizontalAdvance(caption);
+    double const room = key.width - 2 * key.zoom;
+    if (advance > room && room > 0 && font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * room / advance)));
     p.setFont(font);
     p.setPen(fore);
-    // A caption that fits on one line stays on one line, even where it reaches into the margin.
     QTextOption text = rightToLeftText(Qt::AlignCenter);
-    double const margin = 2 * key.zoom;
-    double side = margin;
-    if (QFontMetricsF(font).horizontalAdvance(caption) <= key.width) {
-        text.setWrapMode(QTextOption::NoWrap);
-        side = 0;
-    }
-    p.drawText(QRectF(area).adjusted(side, margin, -side, -margin), caption, text);
+    text.setWrapMode(QTextOption::NoWrap);
+    p.drawText(QRectF(area), caption, text);
 
     if (key.focused) {
         // The focus is a dotted frame just inside the bevel, over the button's own colour.
