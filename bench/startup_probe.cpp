@@ -8,9 +8,8 @@
 //           prints the resident memory instead of the time
 // Prints one number and leaves at once, without tearing anything down.
 
-#include "shell/qt/font_setup.hpp"
 #include "shell/qt/form_view.hpp"
-#include "shell/qt/qt_host.hpp"
+#include "shell/qt/program.hpp"
 #include "shell/runtime/application.hpp"
 #include "shell/windows.hpp"
 
@@ -125,15 +124,11 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    // As main() starts the program.
-    QApplication qtApp(argc, argv);
-    QApplication::setApplicationName("Zelmora");
-    QApplication::setLayoutDirection(Qt::RightToLeft);
-    zelmora::qt::installFontSubstitutions();
-    zelmora::qt::QtHost host;
-    zelmora::Application app(host, &zelmora::createWindow);
-    host.attach(app);
-    host.deliver([&] { app.show(zelmora::startWindowName()); });
+    // The program's own start-up, as main() runs it.
+    zelmora::qt::Program program(argc, argv);
+    program.start();
+    auto& host = program.host();
+    auto& app = program.app();
     zelmora::Form* menu = app.window("frmZelmora");
     if (!menu || !host.viewOf(*menu))
         return 1;

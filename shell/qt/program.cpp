@@ -1,0 +1,29 @@
+#include "program.hpp"
+
+#include "font_setup.hpp"
+#include "shell/windows.hpp"
+
+namespace zelmora::qt {
+
+Program::Program(int& argc, char** argv)
+    : m_toolkit(argc, argv)
+    , m_prepared(prepareToolkit())
+    , m_app(m_host, &createWindow)
+{
+    m_host.attach(m_app);
+}
+
+bool Program::prepareToolkit()
+{
+    QApplication::setApplicationName("Zelmora");
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    installFontSubstitutions();
+    return true;
+}
+
+void Program::start()
+{
+    m_host.deliver([this] { m_app.show(startWindowName()); });
+}
+
+} // namespace zelmora::qt
