@@ -57,6 +57,13 @@ void TileBoard::showBinPicture(std::string_view store)
     control("Image2").picture = control(store).picture;
 }
 
+bool TileBoard::isLikeTileWithOtherMark(int dragged, int target) const
+{
+    Control const& d = tile(dragged);
+    Control const& t = tile(target);
+    return d.visible && d.caption == t.caption && dragged != target && d.appearance != t.appearance;
+}
+
 void TileBoard::afterBoardDrop()
 {
     focusCommand9();

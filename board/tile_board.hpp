@@ -44,6 +44,9 @@ protected:
     void focusCommand9();
     void pressCommand9();
     void showBinPicture(std::string_view store);
+    // A tile dropped on a like tile whose sign mark differs: the two make a zero pair. The
+    // special member has no caption and never matches; a tile dropped on itself is no pair.
+    bool isLikeTileWithOtherMark(int dragged, int target) const;
 
     // The follow-ups. The defaults are Board 1's: snap the tile by moving the focus away from
     // it, then measure.

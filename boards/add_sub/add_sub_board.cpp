@@ -21,20 +21,12 @@ void AddSubBoard::afterBoardDrop()
     focusCommand9();
 }
 
-bool AddSubBoard::isZeroPair(int dragged, int target) const
-{
-    Control const& d = tile(dragged);
-    Control const& t = tile(target);
-    // The bar has no caption and so never matches; a tile dropped on itself is no pair.
-    return d.visible && d.caption == t.caption && dragged != target && d.appearance != t.appearance;
-}
-
 void AddSubBoard::afterTileDrop(int targetIndex)
 {
     int const dragged = dragIndex();
     // Both marks are those of the tiles' last passes: the dragged tile's still tells the half
     // it was taken from, because its new pass runs only when the focus moves below.
-    if (isZeroPair(dragged, targetIndex)) {
+    if (isLikeTileWithOtherMark(dragged, targetIndex)) {
         beep();
         tile(targetIndex).visible = false;
         tile(dragged).visible = false;

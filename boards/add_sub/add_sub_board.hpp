@@ -23,9 +23,6 @@ protected:
     void afterTileDrop(int targetIndex) override;
     void onTileLostFocus(int index) override;
     void onButtonClick(Control&) override;
-
-private:
-    bool isZeroPair(int dragged, int target) const;
 };
 
 // The placement pass of one tile on the board's controls: pulls it against a visible member

@@ -38,11 +38,7 @@ void BalanceBoard::afterTileDrop(int targetIndex)
     // A like pair whose marks differ is a zero pair in one pan or the same term on both sides:
     // both tiles go back to the stock. The dragged tile keeps the mark it had before this drag.
     int const dragged = dragIndex();
-    Control const& moved = tile(dragged);
-    Control const& target = tile(targetIndex);
-    bool const cancels = moved.visible && moved.caption == target.caption && targetIndex != dragged
-        && target.appearance != moved.appearance;
-    if (!cancels)
+    if (!isLikeTileWithOtherMark(dragged, targetIndex))
         return;
     beep();
     sendHome(dragged);
