@@ -1,5 +1,6 @@
 #include "random_actions.hpp"
 
+#include "board/tile_pool.hpp"
 #include "shell/runtime/application.hpp"
 #include "shell/runtime/runtime_error.hpp"
 #include "shell/windows.hpp"
@@ -179,6 +180,19 @@ private:
 };
 
 } // namespace
+
+void expectReserveAtHome(TileBoard const& board, std::string const& step)
+{
+    for (int i = 0; i <= 140; ++i) {
+        Control const& t = board.tile(i);
+        ASSERT_EQ(t.index, i) << step;
+        ASSERT_EQ(t.caption, captionOf(*kindOfMember(paletteBoardRuns, i))) << step;
+        if (!t.visible) {
+            ASSERT_EQ(t.left, board.homeLeft(i)) << step << ": hidden tile " << i << " is off its home";
+            ASSERT_EQ(t.top, board.homeTop(i)) << step << ": hidden tile " << i << " is off its home";
+        }
+    }
+}
 
 void runRandomActions(RandomRun const& run, InvariantCheck const& check)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/tile_board.hpp"
 #include "shell/runtime/form.hpp"
 
 #include <functional>
@@ -22,5 +23,9 @@ using InvariantCheck = std::function<void(Form&, std::string const& step)>;
 // window's buttons, Tab and Space. Back is pressed now and then; the window is opened again.
 // A runtime error fails the test. The same seed gives the same run.
 void runRandomActions(RandomRun const&, InvariantCheck const&);
+
+// What holds on every board with a palette: tiles 0 to 140 keep their index and caption, and a
+// hidden tile stands at its home. Fails the test with the step otherwise.
+void expectReserveAtHome(TileBoard const&, std::string const& step);
 
 } // namespace zelmora::testing

@@ -12,15 +12,9 @@ namespace {
 void checkAreaBoard(Form& form, std::string const& step)
 {
     auto& board = dynamic_cast<TileBoard&>(form);
-    for (int i = 0; i <= 140; ++i) {
-        Control const& t = board.tile(i);
-        ASSERT_EQ(t.index, i) << step;
-        ASSERT_EQ(t.caption, captionOf(*kindOfMember(paletteBoardRuns, i))) << step;
-        if (!t.visible) {
-            ASSERT_EQ(t.left, board.homeLeft(i)) << step << ": hidden tile " << i << " is off its home";
-            ASSERT_EQ(t.top, board.homeTop(i)) << step << ": hidden tile " << i << " is off its home";
-        }
-    }
+    testing::expectReserveAtHome(board, step);
+    if (::testing::Test::HasFatalFailure())
+        return;
     // The clear member is never hidden, dragged or resized. Snapping may still shift it against a
     // neighbour, like any member that loses the focus.
     Control const& clearMember = board.tile(specialMember);
