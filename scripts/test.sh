@@ -18,7 +18,12 @@ for flavour in release sanitize; do
 done
 
 echo "== formatting"
-if ! git ls-files '*.cpp' '*.hpp' | xargs clang-format --dry-run --Werror; then
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  sources=$(git ls-files '*.cpp' '*.hpp')
+else
+  sources=$(find shell board boards tools tests bench -name '*.cpp' -o -name '*.hpp')
+fi
+if ! echo "$sources" | xargs clang-format --dry-run --Werror; then
   echo "some files are not formatted: run clang-format -i on them" >&2
   status=1
 fi
