@@ -15,11 +15,11 @@ std::optional<TileKind> kindOfMember(std::span<IndexRun const> runs, int index)
     return std::nullopt;
 }
 
-std::vector<Control> makeTiles(TileSetSpec const& spec)
+std::vector<Control> makeTiles(TileSetDesign const& design)
 {
-    int const count = spec.runs.back().last + 1;
+    int const count = design.runs.back().last + 1;
     std::map<int, std::pair<float, float>> homeOf;
-    for (auto const& spot : spec.homes)
+    for (auto const& spot : design.homes)
         for (auto const& [first, last] : spot.members)
             for (int i = first; i <= last; ++i)
                 if (!homeOf.emplace(i, std::pair { spot.left, spot.top }).second)
@@ -28,17 +28,17 @@ std::vector<Control> makeTiles(TileSetSpec const& spec)
     std::vector<Control> tiles;
     tiles.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
-        auto const kind = *kindOfMember(spec.runs, i);
+        auto const kind = *kindOfMember(design.runs, i);
         auto const home = homeOf.find(i);
         if (home == homeOf.end())
             throw RuntimeError("Tile " + std::to_string(i) + " has no home");
-        auto const size = spec.sizes[static_cast<std::size_t>(kind)];
+        auto const size = design.sizes[static_cast<std::size_t>(kind)];
         Control tile = button("Command1", std::string(captionOf(kind)),
             { home->second.first, home->second.second, size.width, size.height })
                            .member(i)
                            .back(0x30AFFC);
-        tile.visible = spec.visible;
-        tile.appearance = spec.appearance;
+        tile.visible = design.visible;
+        tile.appearance = design.appearance;
         tiles.push_back(std::move(tile));
     }
     return tiles;

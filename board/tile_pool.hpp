@@ -55,7 +55,7 @@ struct HomeSpot {
 };
 
 // Everything that makes the tile buttons of a board.
-struct TileSetSpec {
+struct TileSetDesign {
     std::span<IndexRun const> runs;
     TileSizes sizes;
     std::vector<HomeSpot> homes;
@@ -64,7 +64,7 @@ struct TileSetSpec {
 };
 
 // The tile controls, indexed by member, each at its home with its kind's size and caption.
-std::vector<Control> makeTiles(TileSetSpec const&);
+std::vector<Control> makeTiles(TileSetDesign const&);
 
 // A run of indices in stacking order: {130, 130}, then {140, 131} counts down.
 std::vector<int> indexSequence(std::initializer_list<std::pair<int, int>> stretches);

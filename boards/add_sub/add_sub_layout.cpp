@@ -8,7 +8,7 @@ namespace zelmora {
 
 namespace {
 
-TileSetSpec addSubTiles()
+TileSetDesign addSubTiles()
 {
     return {
         .runs = paletteBoardRuns,

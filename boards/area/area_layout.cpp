@@ -8,7 +8,7 @@ namespace zelmora {
 
 namespace {
 
-TileSetSpec areaTiles()
+TileSetDesign areaTiles()
 {
     return {
         .runs = paletteBoardRuns,

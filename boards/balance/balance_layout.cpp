@@ -8,7 +8,7 @@ namespace zelmora {
 
 namespace {
 
-TileSetSpec balanceTiles()
+TileSetDesign balanceTiles()
 {
     return {
         .runs = balanceRuns,

@@ -8,7 +8,7 @@ namespace zelmora {
 
 namespace {
 
-TileSetSpec signedAreaTiles()
+TileSetDesign signedAreaTiles()
 {
     return {
         .runs = paletteBoardRuns,

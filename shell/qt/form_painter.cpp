@@ -15,7 +15,7 @@ ViewScale FormPainter::scaleFor(Form const& form, QSize size)
 
 void FormPainter::paint(QPainter& painter, Form const& form, QSize size, std::optional<DragInProgress> const& drag)
 {
-    WindowSpec const& window = form.window();
+    WindowDesign const& window = form.window();
     ViewScale const scale = scaleFor(form, size);
     Color const back = window.back;
     // The letterbox takes the back colour too.

@@ -51,7 +51,7 @@ FormView::FormView(QtHost& host, Application& app, Form& form)
     , m_app(app)
     , m_form(&form)
 {
-    WindowSpec const& window = form.window();
+    WindowDesign const& window = form.window();
     setWindowTitle(QString::fromStdString(window.caption));
     if (window.hasIcon)
         setWindowIcon(zelmora::qt::windowIcon()); // not QWidget::windowIcon(), the current one

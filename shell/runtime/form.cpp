@@ -12,8 +12,8 @@ Form::Form(FormLayout layout)
     : m_window(std::move(layout.window))
 {
     m_controls.reserve(layout.controls.size());
-    for (auto& spec : layout.controls) {
-        auto control = std::make_unique<Control>(std::move(spec));
+    for (auto& row : layout.controls) {
+        auto control = std::make_unique<Control>(std::move(row));
         auto const qualified = control->qualifiedName();
         if (m_byName.contains(qualified))
             throw RuntimeError("Duplicate control " + qualified + " in " + m_window.name);

@@ -16,7 +16,7 @@ class Application;
 enum class WindowPlacement { CenteredOnScreen, ChosenBySystem };
 
 // The window itself as the designer lays it out.
-struct WindowSpec {
+struct WindowDesign {
     std::string name;
     std::string caption;
     Single clientWidth = 11880;
@@ -29,7 +29,7 @@ struct WindowSpec {
 
 // A window and all its controls, in stacking order front to back.
 struct FormLayout {
-    WindowSpec window;
+    WindowDesign window;
     std::vector<Control> controls;
 };
 
@@ -42,7 +42,7 @@ public:
     Form(Form const&) = delete;
     Form& operator=(Form const&) = delete;
 
-    WindowSpec const& window() const { return m_window; }
+    WindowDesign const& window() const { return m_window; }
     std::string const& name() const { return m_window.name; }
 
     // Controls by name, as the layout names them. Raise a runtime error when there is none.
@@ -93,7 +93,7 @@ private:
     void assignMissingTabIndices();
     std::vector<Control*> tabOrder() const;
 
-    WindowSpec m_window;
+    WindowDesign m_window;
     std::vector<std::unique_ptr<Control>> m_controls; // stacking order as laid out
     std::vector<Control*> m_frontToBack;
     std::map<std::string, Control*, std::less<>> m_byName;

@@ -32,7 +32,7 @@ protected:
 // on the regions, the balance picture over the foot of the pans and the bin over all of them.
 TEST_F(BalanceBoardTest, WindowAndStackingOfTheLowerLayer)
 {
-    WindowSpec const& w = board.window();
+    WindowDesign const& w = board.window();
     EXPECT_EQ(w.caption, "Zelmora");
     EXPECT_FALSE(w.hasIcon);
     EXPECT_TRUE(w.titled);
