@@ -142,8 +142,8 @@ QPixmap const& ControlPainter::button(ButtonKey const& key, Control const& c)
         p.drawRect(area.adjusted(0, 0, -1, -1));
     }
 
-    QFont font = fontFor(c.look.font, key.zoom);
     QString const caption = QString::fromStdString(key.caption);
+    QFont font = fontFor(c.look.font, key.zoom, caption);
     // Captions stay on one line. The installed faces standing in for the layout's fonts run a
     // little wider than the originals, so a caption that would not fit is set a little smaller
     // rather than wrapped, which would cut off its second line in a tile's height.
@@ -173,7 +173,7 @@ void ControlPainter::paintLabel(QPainter& painter, Control const& c, ViewScale c
     QRect const r = scale.rect(c.left, c.top, c.width, c.height);
     if (c.look.back)
         painter.fillRect(r, toQColor(*c.look.back));
-    painter.setFont(fontFor(c.look.font, scale.zoom));
+    painter.setFont(fontFor(c.look.font, scale.zoom, QString::fromStdString(c.caption)));
     painter.setPen(toQColor(c.look.fore));
     painter.drawText(QRectF(r), QString::fromStdString(c.caption),
         rightToLeftText(horizontalAlignment(c.look.align) | Qt::AlignTop));

@@ -2,6 +2,7 @@
 
 #include "twips.hpp"
 
+#include <QFontMetricsF>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +31,24 @@ QFont fontFor(Font const& font, double zoom)
     // The view scales and rounds itself; hinting would make widths jump between zooms.
     f.setHintingPreference(QFont::PreferNoHinting);
     return f;
+}
+
+QFont fontFor(Font const& font, double zoom, QString const& text)
+{
+    QFont merged = fontFor(font, zoom);
+    QStringList const faces = QFont::substitutes(QString::fromStdString(font.family));
+    for (QString const& face : faces) {
+        QFont single = merged;
+        single.setFamily(face);
+        single.setStyleStrategy(QFont::NoFontMerging);
+        QFontMetricsF const metrics(single);
+        bool holdsAll = true;
+        for (char32_t const ch : text.toUcs4())
+            holdsAll = holdsAll && metrics.inFontUcs4(ch);
+        if (holdsAll)
+            return single;
+    }
+    return merged;
 }
 
 } // namespace zelmora::qt
