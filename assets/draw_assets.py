@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the program's pictures as XPM files beside this script.
 
 The pictures are small pixel drawings: the red-pencil window icon (32 and 16 pixels), the empty

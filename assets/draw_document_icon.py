@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the icon of the teacher's guide that the menu's guide box shows, as document-32.xpm.
 
 A sheet of paper with a folded corner and lines of writing running from the right, as Arabic

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Board 1 without a display: loading the window, and one drop with every tile out.
 
 #include "board/tile_board.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zelmora-startup-probe MODE SPAWNED_NS: one start-up, timed from the moment the benchmark spawned
 // this process (CLOCK_MONOTONIC nanoseconds) to the end of a window's first paint.
 //   menu    the program's own start-up, as main() runs it: the menu window and its first paint

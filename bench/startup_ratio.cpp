@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start-up against a bare Qt 6 window, and its memory with every board open.
 // Each round starts a fresh process of each kind in turn, under Qt's offscreen platform; the time
 // runs from spawning the process to the end of its window's first paint. Prints the ratio of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting Board 1 with every tile out, as the view repaints it, into an offscreen image.
 
 #include "shell/qt/form_painter.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "stacking_list.hpp"
 
 #include "shell/runtime/runtime_error.hpp"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds one flavour of Zelmora: `build.sh release` into build/, `build.sh sanitize`
 # (AddressSanitizer + UndefinedBehaviorSanitizer) into build-sanitize/.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building, running and testing Zelmora needs on Debian 12.
 # Safe to run again: packages already present are not fetched twice.
 set -euo pipefail
@@ -10,6 +11,14 @@ packages=(
   fonts-hosny-amiri fonts-noto-core fonts-liberation2
   libcanberra-dev sound-theme-freedesktop
   xvfb xauth clang-format
+  # saved boards
+  nlohmann-json3-dev
+  # the Debian package and its checks; the scalable icon drawn into PNG sizes
+  lintian appstream desktop-file-utils shared-mime-info librsvg2-bin
+  # the browser edition: the compiler, subset fonts, and the browser its tests drive
+  emscripten python3-fonttools python3-brotli chromium
+  # the accessibility tests: the AT-SPI bus and a client that reads it
+  at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus-x11 xdotool
 )
 
 missing=()

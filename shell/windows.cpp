@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows.hpp"
 
 #include "boards/add_sub/add_sub_board.hpp"

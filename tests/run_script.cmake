@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one behaviour script and compares what it prints with the expected output beside it.
 string(REGEX REPLACE "\\.zs$" ".out" expected_file "${SCRIPT}")
 execute_process(COMMAND "${DRIVER}" "${SCRIPT}"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the pictures of the teacher's guide with zelmora-screenshot, each from the script that
 # leads the board to the state it shows. Run from the repository root after a change to a board:
 #     assets/guide/render_pictures.sh [BUILD_DIR]

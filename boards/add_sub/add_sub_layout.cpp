@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "add_sub_layout.hpp"
 
 #include "board/stacking_list.hpp"

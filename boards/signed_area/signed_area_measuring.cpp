@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "signed_area_board.hpp"
 
 #include "shell/runtime/numbers.hpp"

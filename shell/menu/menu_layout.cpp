@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "menu_layout.hpp"
 
 #include "shell/runtime/layout_builder.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "guide_icon.hpp"
 
 namespace zelmora::qt {

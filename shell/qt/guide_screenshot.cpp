@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zelmora-guide-screenshot OUT.png [WIDTH HEIGHT]: the teacher's guide window as it first opens,
 // painted to a PNG file, for the documentation.
 

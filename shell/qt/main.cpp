@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zelmora: the program, with a real window for every open window of the runtime.
 
 #include "program.hpp"

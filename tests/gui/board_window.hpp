@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One real Board 1 window for a test: the program with its Qt host, the board's view at a zoom,

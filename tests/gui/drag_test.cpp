@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dragging a tile with real mouse events on Board 1's view: the tile ends where the script
 // version puts it, the outline follows the pointer, the bin fills while hovered, and the
 // product rectangle is drawn after the drops.

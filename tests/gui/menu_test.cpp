@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu's real window: real mouse clicks on its buttons open the boards' windows, the guide
 // opens in its own right-to-left window, the beep reaches the system sound, and Exit closes it all.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Board 1's view puts the layout's colours where the controls lie, at any zoom.
 
 #include "board_window.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real clicks and keys on Board 1's view reach the palette at any zoom, as the scripts press it.
 
 #include "board_window.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real mouse drags on Board 2's view that end over another tile: each drop is snapped and then
 // measured three times, and the tiles, the factor boxes and the four rectangles end as the
 // script version of the same actions leaves them.

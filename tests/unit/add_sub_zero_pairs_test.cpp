@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/tile_board.hpp"
 #include "board/tile_pool.hpp"
 #include "shell/runtime/application.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/runtime/application.hpp"
 #include "shell/windows.hpp"
 #include "tools/script/property_line.hpp"

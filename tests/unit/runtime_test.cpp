@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/runtime/application.hpp"
 #include "shell/runtime/layout_builder.hpp"
 #include "shell/runtime/runtime_error.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "boards/signed_area/signed_area_board.hpp"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zelmora-screenshot SCRIPT WINDOW OUT.png [ZOOM]: runs a zelmora-script, then renders WINDOW as
 // the program's view paints it, at ZOOM (1 when not given), to a PNG file.
 

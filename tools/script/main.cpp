@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zelmora-script [FILE]: runs a script of learner actions with no display and prints what the
 // controls hold. Exit status 0 when every line ran, 2 for a line that cannot run, 1 for a
 // runtime error of the program.
