@@ -12,5 +12,10 @@ case "$flavour" in
   *) echo "usage: $0 [release|sanitize]" >&2; exit 2 ;;
 esac
 
+# ccache, where it is installed, shares compiled objects between build folders and checkouts.
+if command -v ccache >/dev/null; then
+  options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(cd .. && pwd)}
+fi
 cmake -S . -B "$dir" -G Ninja "${options[@]}"
 cmake --build "$dir" --parallel "$(nproc)"

@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-hosny-amiri fonts-noto-core fonts-liberation2
   libcanberra-dev sound-theme-freedesktop
-  xvfb xauth clang-format
+  xvfb xauth clang-format ccache
   # saved boards
   nlohmann-json3-dev
   # the Debian package and its checks; the scalable icon drawn into PNG sizes
