@@ -15,7 +15,7 @@ esac
 # ccache, where it is installed, shares compiled objects between build folders and checkouts.
 if command -v ccache >/dev/null; then
   options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(cd .. && pwd)}
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(cd .. && pwd)} CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-true}
 fi
 cmake -S . -B "$dir" -G Ninja "${options[@]}"
 cmake --build "$dir" --parallel "$(nproc)"
