@@ -17,6 +17,7 @@ Program::Program(int& argc, char** argv)
 bool Program::prepareToolkit()
 {
     QApplication::setApplicationName("Zelmora");
+    QApplication::setApplicationVersion(ZELMORA_VERSION);
     QApplication::setLayoutDirection(Qt::RightToLeft);
     installFontSubstitutions();
     return true;
