@@ -18,6 +18,9 @@ for flavour in release sanitize; do
   (cd "$dir" && ctest --output-on-failure --parallel "$(nproc)" --timeout 600) || status=1
 done
 
+# The Debian package of the plain build, held to lintian, appstreamcli and desktop-file-validate.
+./scripts/check-package.sh build || status=1
+
 echo "== formatting"
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   sources=$(git ls-files '*.cpp' '*.hpp')

@@ -17,6 +17,9 @@ Program::Program(int& argc, char** argv)
 bool Program::prepareToolkit()
 {
     QApplication::setApplicationName("Zelmora");
+    QApplication::setApplicationVersion(ZELMORA_VERSION);
+    // Lets a desktop match the windows with the menu entry and its icon (Wayland's app id).
+    QGuiApplication::setDesktopFileName("io.github.zelmora.Zelmora");
     QApplication::setLayoutDirection(Qt::RightToLeft);
     installFontSubstitutions();
     return true;
