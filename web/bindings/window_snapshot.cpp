@@ -2,7 +2,6 @@
 #include "window_snapshot.hpp"
 
 #include <cstdio>
-#include <ranges>
 
 namespace zelmora::web {
 
@@ -94,9 +93,10 @@ nlohmann::json windowSnapshot(Form const& form)
 {
     WindowDesign const& window = form.window();
     nlohmann::json controls = nlohmann::json::array();
-    for (Control const* control : form.paintOrderFrontToBack() | std::views::reverse)
-        if (control->visible)
-            controls.push_back(controlSnapshot(*control, control == form.focus()));
+    auto const& frontToBack = form.paintOrderFrontToBack();
+    for (auto control = frontToBack.rbegin(); control != frontToBack.rend(); ++control)
+        if ((*control)->visible)
+            controls.push_back(controlSnapshot(**control, *control == form.focus()));
     return { { "name", window.name }, { "caption", window.caption }, { "width", window.clientWidth },
         { "height", window.clientHeight }, { "back", colour(window.back) }, { "titled", window.titled },
         { "hasIcon", window.hasIcon }, { "controls", std::move(controls) } };
