@@ -144,7 +144,8 @@ describe("clicks and sounds", () => {
     const expected = reference(["start", "open frmZelmora1", "click frmZelmora1 Command7",
       "click frmZelmora1 Command7", "print frmZelmora1 tiles"]);
     assert.equal(await script(page, "print frmZelmora1 tiles"), expected);
-    assert.equal(expected.trim().split("\n").length, 2);
+    const oneClick = reference(["start", "open frmZelmora1", "click frmZelmora1 Command7", "print frmZelmora1 tiles"]);
+    assert.equal(expected.trim().split("\n").length, oneClick.trim().split("\n").length + 1);
     await context.close();
   });
 

@@ -16,8 +16,13 @@ export function fitScale(widthTwips, heightTwips, cssWidth, cssHeight) {
   };
 }
 
+// A pointer position in twips, fractions kept to a sixteenth of a twip: no screen places a pointer
+// finer than that, and it keeps the float noise of the conversion (2999.9998 for 3000) out of the
+// program, which would otherwise carry it into a tile's position.
+const STEP = 16;
 export function toTwips(scale, cssX, cssY) {
-  return { x: (cssX - scale.offsetX) / scale.perTwip, y: (cssY - scale.offsetY) / scale.perTwip };
+  const snap = (v) => Math.round(v * STEP) / STEP;
+  return { x: snap((cssX - scale.offsetX) / scale.perTwip), y: snap((cssY - scale.offsetY) / scale.perTwip) };
 }
 
 export function toCss(scale, twipsX, twipsY) {
