@@ -43,6 +43,7 @@ export class Desktop {
     const drag = JSON.stringify(state.drag);
     for (const name of state.windows) this.paint(this.frames.get(name), state.drag, drag !== this.lastDrag);
     this.lastDrag = drag;
+    this.lastRenderEnd = performance.now();
     if (events.length) this.onEvents(events, state);
   }
 

@@ -60,6 +60,7 @@ async function boot() {
   enableSoundOnGesture();
   document.getElementById("restart").addEventListener("click", start);
   start();
+  performance.mark("zelmora-first-paint");
   app.ready = true;
   document.documentElement.dataset.ready = "true";
 }

@@ -20,5 +20,7 @@ export function installHook(app) {
       return app.desktop.frame(name)?.clientRect() ?? null;
     },
     get ready() { return app.ready; },
+    // When the page last finished painting after input, for the benchmarks.
+    get lastRenderEnd() { return app.desktop?.lastRenderEnd ?? 0; },
   };
 }
