@@ -32,3 +32,7 @@ if [ "${#missing[@]}" -gt 0 ]; then
   $sudo_cmd apt-get update
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+
+# The browser tests' driver for Debian's Chromium, exactly as locked.
+cd "$(dirname "$0")/.."
+npm ci --no-audit --no-fund

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a fresh Debian 12 machine, builds Zelmora twice (plain, and with AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs every test in both builds. Exits non-zero on any failure.
+# UndefinedBehaviorSanitizer) and runs every test in both builds, then builds the browser edition
+# and runs the script suite through it under Node and the browser tests in Chromium. Exits non-zero
+# on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
@@ -20,6 +22,11 @@ done
 
 # The Debian package of the plain build, held to lintian, appstreamcli and desktop-file-validate.
 ./scripts/check-package.sh build || status=1
+
+echo "== browser edition"
+./scripts/build.sh web
+(cd build-web && ctest --output-on-failure --parallel "$(nproc)" --timeout 600) || status=1
+node --test --test-concurrency=1 web/tests/ || status=1
 
 echo "== formatting"
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then

@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one behaviour script and compares what it prints with the expected output beside it.
+# LAUNCHER, when given, runs the driver (Node for the browser build's).
 string(REGEX REPLACE "\\.zs$" ".out" expected_file "${SCRIPT}")
-execute_process(COMMAND "${DRIVER}" "${SCRIPT}"
+execute_process(COMMAND ${LAUNCHER} "${DRIVER}" "${SCRIPT}"
     OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status)
 file(READ "${expected_file}" expected)
 if(NOT status EQUAL 0)

@@ -2,11 +2,11 @@
 #include "script_runner.hpp"
 
 #include "property_line.hpp"
+#include "shell/runtime/numbers.hpp"
 #include "shell/runtime/runtime_error.hpp"
 #include "shell/windows.hpp"
 
 #include <algorithm>
-#include <charconv>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -107,15 +107,15 @@ namespace {
 
 Single number(std::string const& word)
 {
-    double value = 0;
-    char const* begin = word.data();
-    char const* end = word.data() + word.size();
-    auto const [stop, error] = std::from_chars(begin, end, value);
-    bool const plainDecimal
-        = std::all_of(begin, end, [](char ch) { return (ch >= '0' && ch <= '9') || ch == '-' || ch == '.'; });
-    if (word.empty() || error != std::errc() || stop != end || !plainDecimal)
+    bool const plainDecimal = std::all_of(
+        word.begin(), word.end(), [](char ch) { return (ch >= '0' && ch <= '9') || ch == '-' || ch == '.'; });
+    if (word.empty() || !plainDecimal)
         throw std::invalid_argument(word);
-    return static_cast<Single>(value);
+    try {
+        return static_cast<Single>(textToNumber(word));
+    } catch (RuntimeError const&) {
+        throw std::invalid_argument(word);
+    }
 }
 
 } // namespace

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Browser edition figures, printed: the whole site's download compressed as a server sends it,
+// navigation to the menu's first paint warm and cold, and a drop handled and painted with every
+// tile of Board 1 out. Run after ./scripts/build.sh web:  node bench/web_site.mjs
+import { readFileSync } from "node:fs";
+import { fileURLToPath } from "node:url";
+import { launchBrowser, openSite, pointOf, script } from "../web/tests/browser.mjs";
+import { serveSite } from "../web/tests/static_server.mjs";
+
+const root = fileURLToPath(new URL("../", import.meta.url));
+const site = await serveSite(`${root}build-web/site`, { gzip: true });
+const browser = await launchBrowser();
+const median = (values) => values.sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+// Every file of the site, as the service worker fetches them, compressed.
+{
+  const context = await browser.newContext();
+  const page = await openSite(context, site.url);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.waitForTimeout(500);
+  const files = new Map(site.served.map((f) => [f.path, f.bytes]));
+  const total = [...files.values()].reduce((a, b) => a + b, 0);
+  const listed = JSON.parse(readFileSync(`${root}build-web/site/precache.js`, "utf8").match(/ZELMORA_FILES = (.*);/)[1]);
+  console.log(`site download (gzip): ${(total / 1024).toFixed(1)} KiB in ${files.size} files `
+    + `(${listed.length} listed for offline)  target < 1536 KiB`);
+  await context.close();
+}
+
+// Navigation start to the menu's first paint: the page marks it once the core has started and painted.
+async function firstPaint(context) {
+  const page = await context.newPage();
+  await page.goto(site.url);
+  await page.waitForFunction(() => window.zelmora?.ready === true);
+  const ms = await page.evaluate(() => performance.getEntriesByName("zelmora-first-paint")[0]?.startTime ?? NaN);
+  await page.close();
+  return ms;
+}
+{
+  const cold = [];
+  for (let i = 0; i < 5; i++) {
+    const context = await browser.newContext();
+    cold.push(await firstPaint(context));
+    await context.close();
+  }
+  const context = await browser.newContext();
+  await firstPaint(context);
+  const warm = [];
+  for (let i = 0; i < 5; i++) warm.push(await firstPaint(context));
+  await context.close();
+  console.log(`menu first paint: cold ${median(cold).toFixed(1)} ms (target < 600), warm ${median(warm).toFixed(1)} ms (target < 150)`);
+}
+
+// A drop with every tile of Board 1 out: from the release to the end of the repaint, in the page.
+{
+  const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+  const page = await openSite(context, site.url);
+  const palette = ["Command3", "Command4", "Command5", "Command6", "Command7", "Command8", "Command2"];
+  const lines = ["open frmZelmora1"];
+  for (let i = 0; i < 30; i++) for (const p of palette) lines.push(`click frmZelmora1 ${p}`);
+  await script(page, lines.join("\n"));
+  const tiles = (await script(page, "print frmZelmora1 tiles")).trim().split("\n");
+  const times = [];
+  for (let i = 0; i < 10; i++) {
+    const [line] = (await script(page, "print frmZelmora1 Command1(111)")).split("\n");
+    const left = Number(line.match(/Left=([\d.]+)/)[1]);
+    const top = Number(line.match(/Top=([\d.]+)/)[1]);
+    const from = await pointOf(page, "frmZelmora1", left + 100, top + 100);
+    const to = await pointOf(page, "frmZelmora1", 2000 + (i % 5) * 900, 2000 + (i % 3) * 900);
+    await page.mouse.move(from.x, from.y);
+    await page.mouse.down();
+    await page.mouse.move(to.x, to.y, { steps: 3 });
+    await page.evaluate(() => {
+      window.__dropStart = 0;
+      addEventListener("pointerup", () => { window.__dropStart = performance.now(); }, { capture: true, once: true });
+    });
+    await page.mouse.up();
+    times.push(await page.evaluate(() => window.zelmora.lastRenderEnd - window.__dropStart));
+  }
+  console.log(`drop handled and painted with ${tiles.length} tiles out: median ${median(times).toFixed(2)} ms, `
+    + `worst ${Math.max(...times).toFixed(2)} ms  target < 16.7`);
+  await context.close();
+}
+
+await browser.close();
+await site.close();

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's way into the core: one class, every answer JSON text (see web_program.hpp).
+#include "web_program.hpp"
+
+#include <emscripten/bind.h>
+
+EMSCRIPTEN_BINDINGS(zelmora)
+{
+    using zelmora::web::WebProgram;
+    emscripten::class_<WebProgram>("Program")
+        .constructor<>()
+        .function("state", &WebProgram::state)
+        .function("window", &WebProgram::window)
+        .function("takeEvents", &WebProgram::takeEvents)
+        .function("mouseDown", &WebProgram::mouseDown)
+        .function("mouseMove", &WebProgram::mouseMove)
+        .function("mouseUp", &WebProgram::mouseUp)
+        .function("doubleClick", &WebProgram::doubleClick)
+        .function("key", &WebProgram::key)
+        .function("closeBox", &WebProgram::closeBox)
+        .function("bringToFront", &WebProgram::bringToFront)
+        .function("script", &WebProgram::script);
+}

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/runtime/host.hpp"
+
+#include <string>
+#include <vector>
+
+namespace zelmora::web {
+
+// What the core asked of the page, in order, for the page to act on after each call: the core
+// cannot call into the page while one of its handlers runs, and need not.
+struct HostEvent {
+    std::string type;   // beep, guide, shown, raised, closed, ended, error
+    std::string detail; // the window's name, or an error's message
+};
+
+class WebHost final : public Host {
+public:
+    void beep() override { m_events.push_back({ "beep", {} }); }
+    void openGuide() override { m_events.push_back({ "guide", {} }); }
+    void windowShown(Form&) override;
+    void windowRaised(Form&) override;
+    void windowClosed(Form&) override;
+    void programEnded() override { m_events.push_back({ "ended", {} }); }
+    void runtimeError(std::string message) { m_events.push_back({ "error", std::move(message) }); }
+
+    std::vector<HostEvent> take() { return std::exchange(m_events, {}); }
+
+private:
+    std::vector<HostEvent> m_events;
+};
+
+} // namespace zelmora::web

@@ -1,0 +1,208 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Paints one control of a window snapshot on a canvas, as the desktop view paints it. `s` is the
+// window's scale in device pixels: zoom (device pixels per pixel at zoom 1), perTwip and offsets.
+import { cssFont } from "./fonts.js";
+import { picture } from "./pictures.js";
+
+const GREY = "#c0c0c0";
+
+// Whole device pixels, each edge rounded on its own so that abutting controls abut.
+export function pixelRect(s, left, top, width, height) {
+  const l = Math.round(s.offsetX + left * s.perTwip);
+  const t = Math.round(s.offsetY + top * s.perTwip);
+  const r = Math.round(s.offsetX + (left + width) * s.perTwip);
+  const b = Math.round(s.offsetY + (top + height) * s.perTwip);
+  return { x: l, y: t, w: r - l, h: b - t };
+}
+
+const thickness = (s, pixelsAtZoom1) => Math.max(1, Math.round(pixelsAtZoom1 * s.zoom));
+
+function wrapLines(ctx, text, width) {
+  const lines = [];
+  for (const paragraph of text.split("\n")) {
+    let line = "";
+    for (const word of paragraph.split(" ")) {
+      const candidate = line ? `${line} ${word}` : word;
+      if (line && ctx.measureText(candidate).width > width) {
+        lines.push(line);
+        line = word;
+      } else {
+        line = candidate;
+      }
+    }
+    lines.push(line);
+  }
+  return lines;
+}
+
+// Text laid out right to left in a rectangle; `align` is where it sits on the control.
+function drawText(ctx, text, r, { align, valign, wrap }) {
+  ctx.direction = "rtl";
+  ctx.textBaseline = "middle";
+  const size = parseFloat(ctx.font.match(/(\d+(?:\.\d+)?)px/)[1]);
+  const lineHeight = size * 1.2;
+  const lines = wrap ? wrapLines(ctx, text, r.w) : [text];
+  const total = lines.length * lineHeight;
+  let y = valign === "top" ? r.y : r.y + (r.h - total) / 2;
+  ctx.textAlign = align;
+  const x = align === "left" ? r.x : align === "right" ? r.x + r.w : r.x + r.w / 2;
+  for (const line of lines) {
+    ctx.fillText(line, x, y + lineHeight / 2);
+    y += lineHeight;
+  }
+}
+
+function paintBevel(ctx, r, back) {
+  ctx.fillStyle = back;
+  ctx.fillRect(r.x, r.y, r.w, r.h);
+  const edge = (colour, x, y, w, h) => { ctx.fillStyle = colour; ctx.fillRect(x, y, w, h); };
+  // A raised button: light above and to the left, shadow below and to the right, two steps deep.
+  edge("#ffffff", r.x, r.y, r.w - 1, 1);
+  edge("#ffffff", r.x, r.y, 1, r.h - 1);
+  edge("#000000", r.x, r.y + r.h - 1, r.w, 1);
+  edge("#000000", r.x + r.w - 1, r.y, 1, r.h);
+  edge("rgba(255,255,255,0.55)", r.x + 1, r.y + 1, r.w - 3, 1);
+  edge("rgba(255,255,255,0.55)", r.x + 1, r.y + 1, 1, r.h - 3);
+  edge("rgba(0,0,0,0.35)", r.x + 1, r.y + r.h - 2, r.w - 2, 1);
+  edge("rgba(0,0,0,0.35)", r.x + r.w - 2, r.y + 1, 1, r.h - 2);
+}
+
+function paintButton(ctx, c, s) {
+  const r = pixelRect(s, c.left, c.top, c.width, c.height);
+  if (r.w <= 0 || r.h <= 0) return;
+  const back = c.back ?? GREY;
+  if (c.appearance !== 0) {
+    paintBevel(ctx, r, back);
+  } else {
+    // A flat button is its colour inside a thin line.
+    ctx.fillStyle = back;
+    ctx.fillRect(r.x, r.y, r.w, r.h);
+    ctx.strokeStyle = c.fore;
+    ctx.lineWidth = 1;
+    ctx.strokeRect(r.x + 0.5, r.y + 0.5, r.w - 1, r.h - 1);
+  }
+  // Captions stay on one line, set smaller when they would not fit the button.
+  const font = cssFont(c, s.zoom);
+  ctx.font = font.css(font.pixels);
+  const room = r.w - 2 * s.zoom;
+  const advance = ctx.measureText(c.caption).width;
+  if (advance > room && room > 0) ctx.font = font.css(Math.max(1, Math.floor(font.pixels * room / advance)));
+  ctx.fillStyle = c.fore;
+  drawText(ctx, c.caption, r, { align: "center", valign: "middle", wrap: false });
+  if (c.focused) {
+    // The focus is a dotted frame just inside the bevel.
+    const inset = Math.round(3 * s.zoom);
+    ctx.save();
+    ctx.setLineDash([1, 1]);
+    ctx.strokeStyle = c.fore;
+    ctx.lineWidth = 1;
+    ctx.strokeRect(r.x + inset + 0.5, r.y + inset + 0.5, r.w - 2 * inset - 1, r.h - 2 * inset - 1);
+    ctx.restore();
+  }
+}
+
+function paintLabel(ctx, c, s) {
+  const r = pixelRect(s, c.left, c.top, c.width, c.height);
+  if (c.back) { ctx.fillStyle = c.back; ctx.fillRect(r.x, r.y, r.w, r.h); }
+  const font = cssFont(c, s.zoom);
+  ctx.font = font.css(font.pixels);
+  ctx.fillStyle = c.fore;
+  drawText(ctx, c.caption, r, { align: c.align, valign: "top", wrap: true });
+}
+
+function paintTextBox(ctx, c, s) {
+  const r = pixelRect(s, c.left, c.top, c.width, c.height);
+  ctx.fillStyle = c.back ?? "#ffffff";
+  ctx.fillRect(r.x, r.y, r.w, r.h);
+  ctx.strokeStyle = "#808080";
+  ctx.lineWidth = 1;
+  ctx.strokeRect(r.x + 0.5, r.y + 0.5, r.w - 1, r.h - 1);
+  const font = cssFont(c, s.zoom);
+  ctx.font = font.css(font.pixels);
+  ctx.fillStyle = c.fore;
+  const m = 2 * s.zoom;
+  drawText(ctx, c.text, { x: r.x + m, y: r.y + m, w: r.w - 2 * m, h: r.h - 2 * m },
+           { align: c.align, valign: "middle", wrap: true });
+}
+
+function clipTo(ctx, r, paint) {
+  ctx.save();
+  ctx.beginPath();
+  ctx.rect(r.x, r.y, r.w, r.h);
+  ctx.clip();
+  paint();
+  ctx.restore();
+}
+
+function paintImage(ctx, c, s) {
+  const r = pixelRect(s, c.left, c.top, c.width, c.height);
+  if (c.back) { ctx.fillStyle = c.back; ctx.fillRect(r.x, r.y, r.w, r.h); }
+  const source = picture(c.picture);
+  if (!source || r.w <= 0 || r.h <= 0) return;
+  // Unstretched, the picture keeps its own size, scaled with the zoom, and is cut off by the control.
+  const w = c.stretch ? r.w : Math.round(source.naturalWidth * s.zoom);
+  const h = c.stretch ? r.h : Math.round(source.naturalHeight * s.zoom);
+  ctx.imageSmoothingEnabled = true;
+  clipTo(ctx, r, () => ctx.drawImage(source, r.x, r.y, w, h));
+}
+
+function paintShape(ctx, c, s) {
+  // A shape with no width or no height shows nothing, not a stray line.
+  if (c.width <= 0 || c.height <= 0) return;
+  const r = pixelRect(s, c.left, c.top, c.width, c.height);
+  if (c.back) { ctx.fillStyle = c.back; ctx.fillRect(r.x, r.y, r.w, r.h); }
+  if (c.fill) { ctx.fillStyle = c.fill; ctx.fillRect(r.x, r.y, r.w, r.h); }
+  if (!c.border) return;
+  const w = thickness(s, c.borderWidth);
+  ctx.fillStyle = c.border;
+  if (r.w <= 2 * w || r.h <= 2 * w) { ctx.fillRect(r.x, r.y, r.w, r.h); return; }
+  // The border lies inside the shape's rectangle.
+  ctx.fillRect(r.x, r.y, r.w, w);
+  ctx.fillRect(r.x, r.y + r.h - w, r.w, w);
+  ctx.fillRect(r.x, r.y + w, w, r.h - 2 * w);
+  ctx.fillRect(r.x + r.w - w, r.y + w, w, r.h - 2 * w);
+}
+
+function paintLine(ctx, c, s) {
+  if (!c.border) return;
+  const w = thickness(s, c.borderWidth);
+  const x = (t) => s.offsetX + t * s.perTwip;
+  const y = (t) => s.offsetY + t * s.perTwip;
+  ctx.fillStyle = c.border;
+  if (c.x1 === c.x2 || c.y1 === c.y2) {
+    // Upright and level lines are filled rectangles, so they land on whole pixels.
+    const upright = c.x1 === c.x2;
+    const left = Math.round(x(Math.min(c.x1, c.x2)) - (upright ? w / 2 : 0));
+    const top = Math.round(y(Math.min(c.y1, c.y2)) - (upright ? 0 : w / 2));
+    const right = upright ? left + w : Math.round(x(Math.max(c.x1, c.x2)));
+    const bottom = upright ? Math.round(y(Math.max(c.y1, c.y2))) : top + w;
+    ctx.fillRect(left, top, Math.max(right - left, 1), Math.max(bottom - top, 1));
+    return;
+  }
+  ctx.strokeStyle = c.border;
+  ctx.lineWidth = w;
+  ctx.lineCap = "butt";
+  ctx.beginPath();
+  ctx.moveTo(x(c.x1), y(c.y1));
+  ctx.lineTo(x(c.x2), y(c.y2));
+  ctx.stroke();
+}
+
+function paintOle(ctx, c, s) {
+  const r = pixelRect(s, c.left, c.top, c.width, c.height);
+  ctx.fillStyle = c.back ?? "#ffffff";
+  ctx.fillRect(r.x, r.y, r.w, r.h);
+  // The packaged document shows as its icon, centred in the box and cut off by it.
+  const icon = picture("document-32");
+  if (!icon || r.w <= 0 || r.h <= 0) return;
+  const w = Math.round(icon.naturalWidth * s.zoom);
+  const h = Math.round(icon.naturalHeight * s.zoom);
+  clipTo(ctx, r, () => ctx.drawImage(icon, r.x + Math.round((r.w - w) / 2), r.y + Math.round((r.h - h) / 2), w, h));
+}
+
+const PAINTERS = { button: paintButton, label: paintLabel, textbox: paintTextBox, image: paintImage,
+  shape: paintShape, line: paintLine, ole: paintOle };
+
+export function paintControl(ctx, control, scale) {
+  PAINTERS[control.kind]?.(ctx, control, scale);
+}

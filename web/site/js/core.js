@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The compiled core, as the page sees it: every answer of the binding parsed from its JSON.
+import loadZelmora from "../zelmora.mjs";
+
+let modulePromise = null;
+
+export async function loadCore() {
+  modulePromise ??= loadZelmora();
+  return new Core(await modulePromise);
+}
+
+export class Core {
+  constructor(module) {
+    this.module = module;
+    this.program = null;
+  }
+
+  // Starts the program as at launch; a new start after the end is a fresh program.
+  start() {
+    this.program?.delete();
+    this.program = new this.module.Program();
+  }
+
+  state() { return JSON.parse(this.program.state()); }
+  window(name) { return JSON.parse(this.program.window(name)); }
+  takeEvents() { return JSON.parse(this.program.takeEvents()); }
+
+  mouseDown(win, x, y, button) { this.program.mouseDown(win, x, y, button); }
+  mouseMove(win, x, y) { this.program.mouseMove(win, x, y); }
+  mouseUp(win, x, y) { this.program.mouseUp(win ?? "", x, y); }
+  doubleClick(win, x, y) { this.program.doubleClick(win, x, y); }
+  key(win, name) { this.program.key(win, name); }
+  closeBox(win) { this.program.closeBox(win); }
+  bringToFront(win) { this.program.bringToFront(win); }
+  script(text) { return JSON.parse(this.program.script(text)); }
+}

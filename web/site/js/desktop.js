@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's windows: one frame for each window the core has open, stacked as the core stacks
+// them, laid out to fit the viewport, and painted after every input. A window alone, or one
+// made to fill the page, takes the whole viewport; others sit centred at the largest size that fits.
+import { paintWindow } from "./window_painter.js";
+import { TITLE_HEIGHT, WindowFrame } from "./window_frame.js";
+
+const MARGIN = 0.92; // of the viewport, for a window among others
+const CASCADE = 28; // CSS pixels between windows opened one after another
+
+export class Desktop {
+  constructor(root, core, { onEvents }) {
+    this.root = root;
+    this.core = core;
+    this.onEvents = onEvents;
+    this.frames = new Map();
+    this.frameRequested = false;
+    this.lastDrag = "null";
+    window.addEventListener("resize", () => {
+      for (const frame of this.frames.values()) frame.placed = null;
+      this.render();
+    });
+  }
+
+  frame(name) { return this.frames.get(name) ?? null; }
+
+  // Runs one piece of input against the core, then acts on what the core asked and paints.
+  deliver(input) {
+    input(this.core);
+    this.render();
+  }
+
+  requestRender() {
+    if (this.frameRequested) return;
+    this.frameRequested = true;
+    requestAnimationFrame(() => { this.frameRequested = false; this.render(); });
+  }
+
+  render() {
+    const events = this.core.takeEvents();
+    const state = this.core.state();
+    this.sync(state.windows);
+    const drag = JSON.stringify(state.drag);
+    for (const name of state.windows) this.paint(this.frames.get(name), state.drag, drag !== this.lastDrag);
+    this.lastDrag = drag;
+    this.lastRenderEnd = performance.now();
+    if (events.length) this.onEvents(events, state);
+  }
+
+  sync(names) {
+    for (const [name, frame] of this.frames) {
+      if (!names.includes(name)) {
+        frame.el.remove();
+        this.frames.delete(name);
+      }
+    }
+    names.forEach((name, place) => {
+      let frame = this.frames.get(name);
+      if (!frame) {
+        frame = new WindowFrame(this.core.window(name), {
+          onClose: (w) => this.deliver((core) => core.closeBox(w)),
+          onActivate: (w) => this.deliver((core) => core.bringToFront(w)),
+          onToggleMaximize: (w) => this.toggleMaximize(w),
+        });
+        this.frames.set(name, frame);
+        this.root.append(frame.el);
+      }
+      frame.el.style.zIndex = String(names.length - place);
+      frame.el.classList.toggle("active", place === 0);
+    });
+    this.layout(names);
+  }
+
+  layout(names) {
+    const view = { w: this.root.clientWidth, h: this.root.clientHeight };
+    names.forEach((name, place) => {
+      const frame = this.frames.get(name);
+      const title = frame.design.titled ? TITLE_HEIGHT : 0;
+      if (names.length === 1 || frame.maximized) {
+        frame.setGeometry({ x: 0, y: 0, w: view.w, h: view.h });
+      } else {
+        if (!frame.placed) {
+          const zoom = Math.min(view.w * MARGIN / frame.design.width, (view.h * MARGIN - title) / frame.design.height);
+          const w = Math.round(frame.design.width * zoom) + 2;
+          const h = Math.round(frame.design.height * zoom) + title + 2;
+          const shift = CASCADE * ((names.length - 1 - place) % 4) - CASCADE;
+          frame.placed = { x: Math.max(0, Math.round((view.w - w) / 2 + shift)),
+            y: Math.max(0, Math.round((view.h - h) / 2 + shift)), w, h };
+        }
+        frame.setGeometry(frame.placed);
+      }
+      frame.resizeCanvas();
+    });
+  }
+
+  paint(frame, drag, dragChanged) {
+    const json = this.core.program.window(frame.name);
+    const size = `${frame.canvas.width}x${frame.canvas.height}`;
+    const draggedHere = drag?.window === frame.name || (dragChanged && this.lastDrag.includes(`"${frame.name}"`));
+    if (json === frame.painted.json && size === frame.painted.size && !draggedHere) return;
+    paintWindow(frame.canvas, JSON.parse(json), drag);
+    frame.painted = { json, size };
+  }
+
+  toggleMaximize(name) {
+    const frame = this.frames.get(name);
+    frame.maximized = !frame.maximized;
+    this.render();
+  }
+
+  front() {
+    const names = this.core.state().windows;
+    return names.length ? this.frames.get(names[0]) : null;
+  }
+
+  clear() {
+    for (const frame of this.frames.values()) frame.el.remove();
+    this.frames.clear();
+  }
+}

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Starts the browser edition: the core, the fonts and pictures, the windows and their input, the
+// guide, the sound and the offline copy.
+import { loadCore } from "./core.js";
+import { Desktop } from "./desktop.js";
+import { loadFonts } from "./fonts.js";
+import { createGuideViewer } from "./guide_viewer.js";
+import { attachKeyboardInput } from "./keyboard_input.js";
+import { loadPictures } from "./pictures.js";
+import { attachPointerInput } from "./pointer_input.js";
+import { bell, enableSoundOnGesture } from "./sound.js";
+import { installHook } from "./test_hook.js";
+
+const app = { ready: false, desktop: null };
+installHook(app);
+
+const ended = document.getElementById("ended");
+const failure = document.getElementById("failure");
+const guide = createGuideViewer(document.getElementById("guide"));
+
+function focusFront() {
+  app.desktop.front()?.canvas.focus({ preventScroll: true });
+}
+
+function onEvents(events) {
+  for (const event of events) {
+    switch (event.type) {
+      case "beep": bell(); break;
+      case "guide": guide.open(); break;
+      case "shown":
+      case "raised": queueMicrotask(focusFront); break;
+      case "error":
+        failure.textContent = event.detail;
+        failure.hidden = false;
+        break;
+      case "ended":
+        // As on the desktop every window closes; the page then offers to start again.
+        guide.close();
+        ended.hidden = false;
+        document.getElementById("restart").focus();
+        break;
+      default: break;
+    }
+  }
+}
+
+function start() {
+  ended.hidden = true;
+  failure.hidden = true;
+  app.desktop.core.start();
+  app.desktop.render();
+  focusFront();
+}
+
+async function boot() {
+  const [core] = await Promise.all([loadCore(), loadFonts(), loadPictures()]);
+  app.desktop = new Desktop(document.getElementById("desktop"), core, { onEvents });
+  attachPointerInput(app.desktop);
+  attachKeyboardInput(app.desktop);
+  enableSoundOnGesture();
+  document.getElementById("restart").addEventListener("click", start);
+  start();
+  performance.mark("zelmora-first-paint");
+  app.ready = true;
+  document.documentElement.dataset.ready = "true";
+}
+
+boot();
+
+if ("serviceWorker" in navigator && location.protocol !== "file:") {
+  navigator.serviceWorker.register("sw.js").catch(() => {});
+}

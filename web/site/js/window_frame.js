@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One in-page window: a title bar (icon, caption, close box) for titled windows, an empty bar
+// where the classroom tools will go, and the canvas the window's client area is painted on.
+import { fitScale } from "./view_scale.js";
+
+export const TITLE_HEIGHT = 28;
+
+export class WindowFrame {
+  constructor(snapshot, { onClose, onActivate, onToggleMaximize }) {
+    this.name = snapshot.name;
+    this.design = { width: snapshot.width, height: snapshot.height, titled: snapshot.titled };
+    this.maximized = false;
+    this.placed = null; // {x, y, w, h} in CSS pixels once placed among other windows
+    this.painted = { json: null, width: 0, height: 0 };
+
+    const el = document.createElement("section");
+    el.className = "window";
+    el.dataset.window = snapshot.name;
+    el.setAttribute("aria-label", snapshot.caption);
+    if (snapshot.titled) {
+      const bar = document.createElement("header");
+      bar.className = "titlebar";
+      if (snapshot.hasIcon) {
+        const icon = document.createElement("img");
+        icon.src = "pictures/pencil-16.png";
+        icon.alt = "";
+        bar.append(icon);
+      }
+      const title = document.createElement("span");
+      title.className = "title";
+      title.textContent = snapshot.caption;
+      title.dir = "auto";
+      const close = document.createElement("button");
+      close.type = "button";
+      close.className = "close";
+      close.textContent = "×";
+      close.setAttribute("aria-label", "إغلاق");
+      close.addEventListener("click", () => onClose(this.name));
+      close.addEventListener("pointerdown", (e) => e.stopPropagation());
+      bar.append(title, close);
+      bar.addEventListener("pointerdown", (e) => { onActivate(this.name); this.beginMove(e); });
+      bar.addEventListener("dblclick", () => onToggleMaximize(this.name));
+      el.append(bar);
+    }
+    this.toolbar = document.createElement("div");
+    this.toolbar.className = "toolbar";
+    this.client = document.createElement("div");
+    this.client.className = "client";
+    this.canvas = document.createElement("canvas");
+    this.canvas.tabIndex = 0;
+    this.canvas.dataset.window = snapshot.name;
+    this.client.append(this.canvas);
+    el.append(this.toolbar, this.client);
+    this.el = el;
+  }
+
+  // The window's frame in CSS pixels, and its canvas at the device's pixel ratio.
+  setGeometry({ x, y, w, h }) {
+    Object.assign(this.el.style, { left: `${x}px`, top: `${y}px`, width: `${w}px`, height: `${h}px` });
+  }
+
+  resizeCanvas() {
+    const ratio = window.devicePixelRatio || 1;
+    const box = this.client.getBoundingClientRect();
+    const width = Math.max(1, Math.round(box.width * ratio));
+    const height = Math.max(1, Math.round(box.height * ratio));
+    if (this.canvas.width !== width || this.canvas.height !== height) {
+      this.canvas.width = width;
+      this.canvas.height = height;
+    }
+  }
+
+  // Where the client area's twips lie in CSS pixels of the viewport.
+  cssScale() {
+    const box = this.client.getBoundingClientRect();
+    const scale = fitScale(this.design.width, this.design.height, box.width, box.height);
+    return { ...scale, left: box.left, top: box.top };
+  }
+
+  clientRect() {
+    const s = this.cssScale();
+    return { left: s.left + s.offsetX, top: s.top + s.offsetY,
+      width: this.design.width * s.perTwip, height: this.design.height * s.perTwip,
+      twipsWidth: this.design.width, twipsHeight: this.design.height };
+  }
+
+  // Moving the window by its title bar is the page's own business: the core has no positions.
+  beginMove(event) {
+    if (event.button !== 0 || this.maximized || !this.placed) return;
+    const bar = event.currentTarget;
+    bar.setPointerCapture(event.pointerId);
+    const start = { x: event.clientX, y: event.clientY, left: this.placed.x, top: this.placed.y };
+    const move = (e) => {
+      this.placed = { ...this.placed, x: start.left + e.clientX - start.x, y: Math.max(0, start.top + e.clientY - start.y) };
+      this.setGeometry(this.placed);
+    };
+    const end = () => {
+      bar.removeEventListener("pointermove", move);
+      bar.removeEventListener("pointerup", end);
+      bar.removeEventListener("pointercancel", end);
+    };
+    bar.addEventListener("pointermove", move);
+    bar.addEventListener("pointerup", end);
+    bar.addEventListener("pointercancel", end);
+  }
+}

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Debian's Chromium, driven by playwright-core; never a browser of its own download.
+import { chromium } from "playwright-core";
+
+export const CHROMIUM_ARGS = ["--no-sandbox", "--disable-gpu", "--disable-background-networking",
+  "--disable-component-update", "--disable-sync", "--no-first-run"];
+
+export function launchBrowser() {
+  return chromium.launch({ executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium", args: CHROMIUM_ARGS });
+}
+
+// Opens the site and waits for the program to have started and painted its menu.
+export async function openSite(context, url) {
+  const page = await context.newPage();
+  const errors = [];
+  page.on("pageerror", (e) => errors.push(e));
+  await page.goto(url);
+  await page.waitForFunction(() => window.zelmora?.ready === true);
+  page.errors = errors;
+  return page;
+}
+
+// The CSS-pixel point of the viewport where (x, y) twips of window W lie.
+export async function pointOf(page, win, x, y) {
+  const r = await page.evaluate((w) => window.zelmora.clientRect(w), win);
+  const perTwip = r.width / r.twipsWidth;
+  return { x: r.left + x * perTwip, y: r.top + y * perTwip };
+}
+
+export function script(page, text) {
+  return page.evaluate((t) => window.zelmora.script(t), text);
+}

@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The browser edition with real input in Debian's Chromium: every board opens from the menu, tiles
+// dragged with a mouse and with a finger land where the same drag lands in zelmora-script, a
+// double click, a zero pair's beep, the guide, the end of the program, and the site offline.
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import { after, before, describe, test } from "node:test";
+import { fileURLToPath } from "node:url";
+import { launchBrowser, openSite, pointOf, script } from "./browser.mjs";
+import { serveSite } from "./static_server.mjs";
+
+const build = fileURLToPath(new URL("../../build-web/", import.meta.url));
+const driver = `${build}tools/zelmora-script.js`;
+
+// What the Node build of zelmora-script prints for the same script: the reference.
+function reference(lines) {
+  return execFileSync("node", [driver, "-"], { input: lines.join("\n") + "\n", encoding: "utf8" });
+}
+
+async function mouseDrag(page, win, tile, grab, to) {
+  const [line] = (await script(page, `print ${win} ${tile}`)).split("\n");
+  const [left, top] = [/Left=(-?[\d.]+)/, /Top=(-?[\d.]+)/].map((r) => Number(line.match(r)[1]));
+  const from = await pointOf(page, win, left + grab[0], top + grab[1]);
+  const target = await pointOf(page, win, to[0], to[1]);
+  await page.mouse.move(from.x, from.y);
+  await page.mouse.down();
+  await page.mouse.move(target.x, target.y, { steps: 8 });
+  await page.mouse.up();
+}
+
+// Touch through the browser's own input pipeline, so that it arrives as touch Pointer Events.
+async function touchDrag(page, win, tile, grab, to) {
+  const [line] = (await script(page, `print ${win} ${tile}`)).split("\n");
+  const [left, top] = [/Left=(-?[\d.]+)/, /Top=(-?[\d.]+)/].map((r) => Number(line.match(r)[1]));
+  const from = await pointOf(page, win, left + grab[0], top + grab[1]);
+  const target = await pointOf(page, win, to[0], to[1]);
+  const cdp = await page.context().newCDPSession(page);
+  const touch = (type, p) => cdp.send("Input.dispatchTouchEvent",
+    { type, touchPoints: type === "touchEnd" ? [] : [{ x: p.x, y: p.y, id: 1 }] });
+  await touch("touchStart", from);
+  for (let i = 1; i <= 8; i++)
+    await touch("touchMove", { x: from.x + (target.x - from.x) * i / 8, y: from.y + (target.y - from.y) * i / 8 });
+  await touch("touchEnd", target);
+  await cdp.detach();
+}
+
+async function clickControl(page, win, control) {
+  const [line] = (await script(page, `print ${win} ${control}`)).split("\n");
+  const n = (k) => Number(line.match(new RegExp(`${k}=(-?[\\d.]+)`))[1]);
+  const p = await pointOf(page, win, n("Left") + n("Width") / 2, n("Top") + n("Height") / 2);
+  await page.mouse.click(p.x, p.y);
+}
+
+let browser;
+let site;
+before(async () => {
+  site = await serveSite(`${build}site`);
+  browser = await launchBrowser();
+});
+after(async () => {
+  await browser?.close();
+  await site?.close();
+});
+
+describe("the menu", () => {
+  test("opens every board, the guide, and ends the program", async () => {
+    const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+    const page = await openSite(context, site.url);
+    assert.equal(await script(page, "print windows"), "windows=frmZelmora\n");
+    const boards = { Command1: "frmZelmora1", Command2: "frmZelmora2", Command3: "frmZelmora4", Command5: "frmZelmora5" };
+    for (const [button, board] of Object.entries(boards)) {
+      await clickControl(page, "frmZelmora", button);
+      assert.match(await script(page, "print windows"), new RegExp(`^windows=${board} `));
+      assert.ok(await page.locator(`section.window[data-window=${board}] canvas`).isVisible());
+      await page.locator(`section.window[data-window=${board}] button.close`).click();
+      assert.equal(await script(page, "print windows"), "windows=frmZelmora\n");
+    }
+    await clickControl(page, "frmZelmora", "Command6"); // تطبيقات
+    await page.locator("#guide iframe").waitFor();
+    assert.ok(await page.locator("#guide").isVisible());
+    assert.ok((await page.frameLocator("#guide iframe").locator("body").innerText()).length > 200);
+    assert.equal(await script(page, "print guide"), "guide=1\n");
+    await page.keyboard.press("Escape");
+    await clickControl(page, "frmZelmora", "Command4"); // خروج
+    assert.equal(await script(page, "print running"), "running=no\n");
+    assert.ok(await page.locator("#ended").isVisible());
+    assert.equal(await page.locator("section.window").count(), 0);
+    await page.locator("#restart").click();
+    assert.equal(await script(page, "print windows\nprint running"), "windows=frmZelmora\nrunning=yes\n");
+    assert.deepEqual(page.errors, []);
+    await context.close();
+  });
+});
+
+describe("dragging tiles", () => {
+  const drags = [
+    ["frmZelmora1", "Command7", "Command1(111)", [250, 100], [3000, 4000]],
+    ["frmZelmora2", "Command7", "Command1(111)", [200, 150], [4100, 3300]],
+  ];
+  for (const viewport of [{ width: 1280, height: 800 }, { width: 820, height: 1180 }]) {
+    for (const input of ["mouse", "touch"]) {
+      test(`${input} at ${viewport.width}x${viewport.height} lands as in zelmora-script`, async () => {
+        const context = await browser.newContext({ viewport, hasTouch: input === "touch" });
+        const page = await openSite(context, site.url);
+        for (const [win, palette, tile, grab, to] of drags) {
+          await script(page, `open ${win}\nclick ${win} ${palette}`);
+          await (input === "mouse" ? mouseDrag : touchDrag)(page, win, tile, grab, to);
+          const expected = reference(["start", `open ${win}`, `click ${win} ${palette}`,
+            `drag ${win} ${tile} ${grab.join(" ")} ${to.join(" ")}`, `print ${win} ${tile}`, `print ${win} focus`]);
+          assert.equal(await script(page, `print ${win} ${tile}\nprint ${win} focus`), expected);
+          assert.doesNotMatch(expected, /Left=10\d\d\d /, "the reference drag must move the tile off the palette");
+        }
+        await context.close();
+      });
+    }
+  }
+
+  test("a release outside the window ends the drag and leaves the tile", async () => {
+    const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+    const page = await openSite(context, site.url);
+    await script(page, "open frmZelmora1\nclick frmZelmora1 Command7");
+    const before = await script(page, "print frmZelmora1 Command1(111)");
+    const [line] = before.split("\n");
+    const from = await pointOf(page, "frmZelmora1", Number(line.match(/Left=([\d.]+)/)[1]) + 100,
+                               Number(line.match(/Top=([\d.]+)/)[1]) + 100);
+    await page.mouse.move(from.x, from.y);
+    await page.mouse.down();
+    await page.mouse.move(2, 2, { steps: 5 });
+    await page.mouse.up();
+    assert.equal(await script(page, "print frmZelmora1 Command1(111)"), before);
+    await context.close();
+  });
+});
+
+describe("clicks and sounds", () => {
+  test("a quick double click on a palette button reveals two tiles", async () => {
+    const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+    const page = await openSite(context, site.url);
+    await script(page, "open frmZelmora1");
+    const [line] = (await script(page, "print frmZelmora1 Command7")).split("\n");
+    const n = (k) => Number(line.match(new RegExp(`${k}=([\\d.]+)`))[1]);
+    const p = await pointOf(page, "frmZelmora1", n("Left") + n("Width") / 2, n("Top") + n("Height") / 2);
+    await page.mouse.dblclick(p.x, p.y);
+    const expected = reference(["start", "open frmZelmora1", "click frmZelmora1 Command7",
+      "click frmZelmora1 Command7", "print frmZelmora1 tiles"]);
+    assert.equal(await script(page, "print frmZelmora1 tiles"), expected);
+    const oneClick = reference(["start", "open frmZelmora1", "click frmZelmora1 Command7", "print frmZelmora1 tiles"]);
+    assert.equal(expected.trim().split("\n").length, oneClick.trim().split("\n").length + 1);
+    await context.close();
+  });
+
+  test("a zero pair on Board 3 beeps once and both tiles go", async () => {
+    const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+    const page = await openSite(context, site.url);
+    const setup = ["open frmZelmora4", "click frmZelmora4 Command3", "click frmZelmora4 Command3",
+      "drag frmZelmora4 Command1(21) 100 100 2100 3400", "drag frmZelmora4 Command1(22) 100 100 5100 4300"];
+    await script(page, setup.join("\n"));
+    await mouseDrag(page, "frmZelmora4", "Command1(21)", [100, 100], [5100, 4195]);
+    const query = ["print beeps", "print frmZelmora4 tiles"];
+    assert.equal(await script(page, query.join("\n")),
+      reference(["start", ...setup, "drag frmZelmora4 Command1(21) 100 100 5100 4195", ...query]));
+    assert.equal(await script(page, "print beeps"), "beeps=1\n");
+    await context.close();
+  });
+
+  test("Tab moves the focus and a held Space clicks once", async () => {
+    const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+    const page = await openSite(context, site.url);
+    await script(page, "open frmZelmora1");
+    await page.locator("section.window[data-window=frmZelmora1] canvas").focus();
+    await page.keyboard.press("Tab");
+    await page.keyboard.press("Shift+Tab");
+    await page.keyboard.press("Tab");
+    const expected = reference(["start", "open frmZelmora1", "key frmZelmora1 tab", "key frmZelmora1 shift+tab",
+      "key frmZelmora1 tab", "print frmZelmora1 focus"]);
+    assert.equal(await script(page, "print frmZelmora1 focus"), expected);
+    await page.keyboard.down(" ");
+    await page.keyboard.down(" "); // an auto-repeat
+    await page.keyboard.up(" ");
+    const once = reference(["start", "open frmZelmora1", "key frmZelmora1 tab", "key frmZelmora1 shift+tab",
+      "key frmZelmora1 tab", "key frmZelmora1 space", "print frmZelmora1 tiles"]);
+    assert.equal(await script(page, "print frmZelmora1 tiles"), once);
+    await context.close();
+  });
+});
+
+describe("offline", () => {
+  test("the site loads with the network cut after a first visit", async () => {
+    const context = await browser.newContext();
+    const page = await openSite(context, site.url);
+    await page.evaluate(async () => {
+      await navigator.serviceWorker.ready;
+      if (!navigator.serviceWorker.controller)
+        await new Promise((r) => navigator.serviceWorker.addEventListener("controllerchange", r, { once: true }));
+    });
+    await context.setOffline(true);
+    await page.reload();
+    await page.waitForFunction(() => window.zelmora?.ready === true);
+    assert.equal(await script(page, "open frmZelmora5\nprint windows"), "windows=frmZelmora5 frmZelmora\n");
+    assert.deepEqual(page.errors, []);
+    await context.close();
+  });
+});
