@@ -25,27 +25,35 @@ bool insideVertically(Single top, Control const& region)
 
 } // namespace
 
-void markTile(Form& board, int index)
+std::optional<PanRegion> panRegionOf(Form const& board, Control const& tile)
 {
-    Control& tile = board.control("Command1", index);
     Single const left = tile.left;
     Single const top = tile.top;
 
-    // The left pan: Shape2 gives the horizontal extent of both of its regions. A tile counts for
-    // left side minus right side with the sign of its region.
-    if (insideHorizontally(left, board.control("Shape2"))) {
-        if (insideVertically(top, board.control("Shape2")))
-            tile.appearance = 0;
-        else if (insideVertically(top, board.control("Shape4")))
-            tile.appearance = 1;
-    }
-    // The right pan counts with the opposite sign; Shape3 gives its horizontal extent.
+    // Shape3 gives the horizontal extent of both regions of the right pan, Shape2 of the left
+    // pan. Were both pans ever to hold a corner, the right pan would decide.
     if (insideHorizontally(left, board.control("Shape3"))) {
         if (insideVertically(top, board.control("Shape3")))
-            tile.appearance = 0;
-        else if (insideVertically(top, board.control("Shape1")))
-            tile.appearance = 1;
+            return PanRegion::RightWhite;
+        if (insideVertically(top, board.control("Shape1")))
+            return PanRegion::RightGrey;
     }
+    if (insideHorizontally(left, board.control("Shape2"))) {
+        if (insideVertically(top, board.control("Shape2")))
+            return PanRegion::LeftGrey;
+        if (insideVertically(top, board.control("Shape4")))
+            return PanRegion::LeftWhite;
+    }
+    return std::nullopt;
+}
+
+void markTile(Form& board, int index)
+{
+    Control& tile = board.control("Command1", index);
+    // A tile counts for left side minus right side with the sign of its region, so the right
+    // pan's regions mark the opposite way to the left pan's.
+    if (auto const region = panRegionOf(board, tile))
+        tile.appearance = (*region == PanRegion::LeftWhite || *region == PanRegion::RightGrey) ? 1 : 0;
 }
 
 } // namespace zelmora
