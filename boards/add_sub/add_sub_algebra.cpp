@@ -7,22 +7,24 @@
 
 namespace zelmora {
 
-bool onAddSubHalves(TileBoard const& board, Control const& tile)
+AddSubHalves::AddSubHalves(Form const& board)
+    : m_upper(board.control("Shape4"))
+    , m_lower(board.control("Shape1"))
+{ }
+
+bool AddSubHalves::hold(Control const& tile) const
 {
-    // The white positive half Shape4 lies right above the grey negative half Shape1, both as
-    // wide as each other.
-    Control const& upper = board.control("Shape4");
-    Control const& lower = board.control("Shape1");
-    return tile.left >= upper.left && tile.left < toSingle(double(upper.left) + upper.width) && tile.top >= upper.top
-        && tile.top < toSingle(double(lower.top) + lower.height);
+    return tile.left >= m_upper.left && tile.left < toSingle(double(m_upper.left) + m_upper.width)
+        && tile.top >= m_upper.top && tile.top < toSingle(double(m_lower.top) + m_lower.height);
 }
 
 AddSubAlgebra describeAddSub(TileBoard const& board)
 {
+    AddSubHalves const halves(board);
     AddSubAlgebra algebra;
     for (int i = 0; i < board.traits().tileCount; ++i) {
         Control const& t = board.tile(i);
-        if (!t.visible || !onAddSubHalves(board, t))
+        if (!t.visible || !halves.hold(t))
             continue;
         Polynomial const area = areaOf(*kindOfMember(paletteBoardRuns, i));
         if (t.appearance == 1)

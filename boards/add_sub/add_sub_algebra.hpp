@@ -17,8 +17,18 @@ struct AddSubAlgebra {
 
 AddSubAlgebra describeAddSub(TileBoard const&);
 
-// Whether a tile's top-left corner lies on the halves, half-open: the tiles waiting at their
-// homes right of the halves and a tile dragged off the board take no part.
-bool onAddSubHalves(TileBoard const&, Control const& tile);
+// The span of the two halves, read from the half shapes as they stand.
+class AddSubHalves {
+public:
+    explicit AddSubHalves(Form const& board);
+    // Whether a tile's top-left corner lies on the halves, half-open: the tiles waiting at their
+    // homes right of the halves and a tile dragged off the board take no part.
+    bool hold(Control const& tile) const;
+
+private:
+    // The white positive half lies right above the grey negative half, both as wide.
+    Control const& m_upper;
+    Control const& m_lower;
+};
 
 } // namespace zelmora

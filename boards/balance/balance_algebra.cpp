@@ -9,10 +9,11 @@ namespace zelmora {
 
 BalanceAlgebra describeBalance(TileBoard const& board)
 {
+    PanRegions const regions(board);
     BalanceAlgebra algebra;
     for (int i = 0; i < board.traits().tileCount; ++i) {
         Control const& t = board.tile(i);
-        auto const region = panRegionOf(board, t);
+        auto const region = regions.of(t);
         if (!region)
             continue;
         Polynomial const area = areaOf(*kindOfMember(balanceRuns, i));

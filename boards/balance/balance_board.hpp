@@ -34,9 +34,20 @@ inline constexpr int balanceTileCount = 66;
 // The four regions of the two pans: white upper "+" and grey lower "-".
 enum class PanRegion { LeftWhite, LeftGrey, RightWhite, RightGrey };
 
-// The region that holds a tile's top-left corner strictly inside, read from the four region
-// shapes as they stand; none for a corner on an edge, between the regions or in the stock.
-std::optional<PanRegion> panRegionOf(Form const&, Control const& tile);
+// The four region shapes as they stand.
+class PanRegions {
+public:
+    explicit PanRegions(Form const& board);
+    // The region that holds a tile's top-left corner strictly inside; none for a corner on an
+    // edge, between the regions or in the stock.
+    std::optional<PanRegion> of(Control const& tile) const;
+
+private:
+    Control const& m_leftWhite;
+    Control const& m_leftGrey;
+    Control const& m_rightWhite;
+    Control const& m_rightGrey;
+};
 
 // Sets the mark of Command1(index) from the region that holds its top-left corner, read from the
 // four region shapes as they stand. A corner in no region leaves the mark as it is.

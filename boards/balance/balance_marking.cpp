@@ -25,23 +25,30 @@ bool insideVertically(Single top, Control const& region)
 
 } // namespace
 
-std::optional<PanRegion> panRegionOf(Form const& board, Control const& tile)
+PanRegions::PanRegions(Form const& board)
+    : m_leftWhite(board.control("Shape4"))
+    , m_leftGrey(board.control("Shape2"))
+    , m_rightWhite(board.control("Shape3"))
+    , m_rightGrey(board.control("Shape1"))
+{ }
+
+std::optional<PanRegion> PanRegions::of(Control const& tile) const
 {
     Single const left = tile.left;
     Single const top = tile.top;
 
-    // Shape3 gives the horizontal extent of both regions of the right pan, Shape2 of the left
-    // pan. Were both pans ever to hold a corner, the right pan would decide.
-    if (insideHorizontally(left, board.control("Shape3"))) {
-        if (insideVertically(top, board.control("Shape3")))
+    // The white region gives the horizontal extent of both regions of the right pan, the grey
+    // one of the left pan. Were both pans ever to hold a corner, the right pan would decide.
+    if (insideHorizontally(left, m_rightWhite)) {
+        if (insideVertically(top, m_rightWhite))
             return PanRegion::RightWhite;
-        if (insideVertically(top, board.control("Shape1")))
+        if (insideVertically(top, m_rightGrey))
             return PanRegion::RightGrey;
     }
-    if (insideHorizontally(left, board.control("Shape2"))) {
-        if (insideVertically(top, board.control("Shape2")))
+    if (insideHorizontally(left, m_leftGrey)) {
+        if (insideVertically(top, m_leftGrey))
             return PanRegion::LeftGrey;
-        if (insideVertically(top, board.control("Shape4")))
+        if (insideVertically(top, m_leftWhite))
             return PanRegion::LeftWhite;
     }
     return std::nullopt;
@@ -52,7 +59,7 @@ void markTile(Form& board, int index)
     Control& tile = board.control("Command1", index);
     // A tile counts for left side minus right side with the sign of its region, so the right
     // pan's regions mark the opposite way to the left pan's.
-    if (auto const region = panRegionOf(board, tile))
+    if (auto const region = PanRegions(board).of(tile))
         tile.appearance = (*region == PanRegion::LeftWhite || *region == PanRegion::RightGrey) ? 1 : 0;
 }
 

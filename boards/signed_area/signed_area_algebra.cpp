@@ -16,10 +16,10 @@ namespace {
 constexpr std::array<int, 4> quadrantSigns { -1, -1, +1, +1 };
 
 // The sign of the quadrant that holds a point, half-open, or 0 outside all four.
-int quadrantSignAt(Form const& board, Single x, Single y)
+int quadrantSignAt(std::array<Control const*, 4> const& quadrants, Single x, Single y)
 {
-    for (std::size_t q = 0; q < quadrantSigns.size(); ++q)
-        if (board.control("Shape7", static_cast<int>(q)).covers(x, y))
+    for (std::size_t q = 0; q < quadrants.size(); ++q)
+        if (quadrants[q]->covers(x, y))
             return quadrantSigns[q];
     return 0;
 }
@@ -30,6 +30,9 @@ SignedAreaAlgebra describeSignedArea(TileBoard const& board)
 {
     static SideLengths const lengths = sideLengthsOf(signedAreaTiles().sizes);
     Strips const strips(board);
+    std::array<Control const*, 4> quadrants {};
+    for (std::size_t q = 0; q < quadrants.size(); ++q)
+        quadrants[q] = &board.control("Shape7", static_cast<int>(q));
 
     SignedAreaAlgebra algebra;
     for (int i = 0; i < board.traits().tileCount; ++i) {
@@ -52,7 +55,7 @@ SignedAreaAlgebra describeSignedArea(TileBoard const& board)
                 break;
             }
         } else if (!strips.inVerticalBand(t) && !strips.inHorizontalBand(t)) {
-            int const sign = quadrantSignAt(board, t.left, t.top);
+            int const sign = quadrantSignAt(quadrants, t.left, t.top);
             Polynomial const area = areaOf(*kindOfMember(paletteBoardRuns, i));
             if (sign > 0)
                 algebra.inside += area;
