@@ -7,8 +7,6 @@
 
 namespace zelmora {
 
-namespace {
-
 TileSetDesign areaTiles()
 {
     return {
@@ -90,6 +88,8 @@ TileSetDesign areaTiles()
         .appearance = 0,
     };
 }
+
+namespace {
 
 ControlBuilder paletteButton(std::string name, std::string caption, Single top, int tab)
 {

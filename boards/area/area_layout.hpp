@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "board/tile_pool.hpp"
 #include "shell/runtime/form.hpp"
 
 namespace zelmora {
 
 // Board 1, the area model, exactly as designed: every control in stacking order, front to back.
 FormLayout areaBoardLayout();
+
+// Its tiles: kinds by index, sizes and homes.
+TileSetDesign areaTiles();
 
 } // namespace zelmora

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "area_board.hpp"
+#include "area_factor_tiles.hpp"
 
 #include "shell/runtime/numbers.hpp"
 
@@ -21,8 +22,7 @@ void measureArea(TileBoard& board)
     Control& heightBox = board.control("Text1");
     Control& widthBox = board.control("Text2");
     Control& product = board.control("Shape3");
-    Control const& axis = board.control("Line1");
-    Control const& strip = board.control("Shape2");
+    AreaFactorTiles const factors(board);
 
     heightBox.text = "0";
     widthBox.text = "0";
@@ -34,16 +34,16 @@ void measureArea(TileBoard& board)
     int const tiles = board.traits().tileCount;
     for (int i = 0; i < tiles; ++i) {
         Control const& t = board.tile(i);
-        if (toSingle(double(t.width) + t.left) <= axis.x1) {
+        if (factors.countsForHeight(t)) {
             product.height = addToFactor(heightBox, t.height);
-            product.top = toSingle(double(strip.top) - product.height);
+            product.top = toSingle(double(factors.stripTop()) - product.height);
         }
     }
     for (int i = 0; i < tiles; ++i) {
         Control const& t = board.tile(i);
-        if (t.top >= strip.top) {
+        if (factors.countsForWidth(t)) {
             product.width = addToFactor(widthBox, t.width);
-            product.left = axis.x1;
+            product.left = factors.axisX();
         }
     }
 }

@@ -4,6 +4,7 @@
 #include "board/tile_board.hpp"
 
 #include <memory>
+#include <optional>
 
 namespace zelmora {
 
@@ -29,6 +30,24 @@ protected:
 
 // The board's tiles: Command1(0) to Command1(65).
 inline constexpr int balanceTileCount = 66;
+
+// The four regions of the two pans: white upper "+" and grey lower "-".
+enum class PanRegion { LeftWhite, LeftGrey, RightWhite, RightGrey };
+
+// The four region shapes as they stand.
+class PanRegions {
+public:
+    explicit PanRegions(Form const& board);
+    // The region that holds a tile's top-left corner strictly inside; none for a corner on an
+    // edge, between the regions or in the stock.
+    std::optional<PanRegion> of(Control const& tile) const;
+
+private:
+    Control const& m_leftWhite;
+    Control const& m_leftGrey;
+    Control const& m_rightWhite;
+    Control const& m_rightGrey;
+};
 
 // Sets the mark of Command1(index) from the region that holds its top-left corner, read from the
 // four region shapes as they stand. A corner in no region leaves the mark as it is.

@@ -25,27 +25,42 @@ bool insideVertically(Single top, Control const& region)
 
 } // namespace
 
-void markTile(Form& board, int index)
+PanRegions::PanRegions(Form const& board)
+    : m_leftWhite(board.control("Shape4"))
+    , m_leftGrey(board.control("Shape2"))
+    , m_rightWhite(board.control("Shape3"))
+    , m_rightGrey(board.control("Shape1"))
+{ }
+
+std::optional<PanRegion> PanRegions::of(Control const& tile) const
 {
-    Control& tile = board.control("Command1", index);
     Single const left = tile.left;
     Single const top = tile.top;
 
-    // The left pan: Shape2 gives the horizontal extent of both of its regions. A tile counts for
-    // left side minus right side with the sign of its region.
-    if (insideHorizontally(left, board.control("Shape2"))) {
-        if (insideVertically(top, board.control("Shape2")))
-            tile.appearance = 0;
-        else if (insideVertically(top, board.control("Shape4")))
-            tile.appearance = 1;
+    // The white region gives the horizontal extent of both regions of the right pan, the grey
+    // one of the left pan. Were both pans ever to hold a corner, the right pan would decide.
+    if (insideHorizontally(left, m_rightWhite)) {
+        if (insideVertically(top, m_rightWhite))
+            return PanRegion::RightWhite;
+        if (insideVertically(top, m_rightGrey))
+            return PanRegion::RightGrey;
     }
-    // The right pan counts with the opposite sign; Shape3 gives its horizontal extent.
-    if (insideHorizontally(left, board.control("Shape3"))) {
-        if (insideVertically(top, board.control("Shape3")))
-            tile.appearance = 0;
-        else if (insideVertically(top, board.control("Shape1")))
-            tile.appearance = 1;
+    if (insideHorizontally(left, m_leftGrey)) {
+        if (insideVertically(top, m_leftGrey))
+            return PanRegion::LeftGrey;
+        if (insideVertically(top, m_leftWhite))
+            return PanRegion::LeftWhite;
     }
+    return std::nullopt;
+}
+
+void markTile(Form& board, int index)
+{
+    Control& tile = board.control("Command1", index);
+    // A tile counts for left side minus right side with the sign of its region, so the right
+    // pan's regions mark the opposite way to the left pan's.
+    if (auto const region = PanRegions(board).of(tile))
+        tile.appearance = (*region == PanRegion::LeftWhite || *region == PanRegion::RightGrey) ? 1 : 0;
 }
 
 } // namespace zelmora

@@ -7,8 +7,6 @@
 
 namespace zelmora {
 
-namespace {
-
 TileSetDesign signedAreaTiles()
 {
     return {
@@ -73,6 +71,8 @@ TileSetDesign signedAreaTiles()
         .appearance = 0,
     };
 }
+
+namespace {
 
 ControlBuilder paletteButton(std::string name, std::string caption, Single top, Single width, int tab)
 {

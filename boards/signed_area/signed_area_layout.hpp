@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "board/tile_pool.hpp"
 #include "shell/runtime/form.hpp"
 
 namespace zelmora {
@@ -8,5 +9,8 @@ namespace zelmora {
 // Board 2, the signed area model, exactly as designed: every control in stacking order, front
 // to back.
 FormLayout signedAreaBoardLayout();
+
+// Its tiles: kinds by index, sizes and homes.
+TileSetDesign signedAreaTiles();
 
 } // namespace zelmora

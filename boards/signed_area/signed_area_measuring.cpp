@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "signed_area_arms.hpp"
 #include "signed_area_board.hpp"
 
 #include "shell/runtime/numbers.hpp"
@@ -9,8 +10,6 @@ namespace zelmora {
 
 namespace {
 
-// A tile is a factor tile when its Left, or Top, lies less than this beyond the strip's edge.
-constexpr double catchBand = 200;
 // Factor tiles are lined up this far inside the vertical and the horizontal strip.
 constexpr double verticalLineUp = 70;
 constexpr double horizontalLineUp = 50;
@@ -21,19 +20,6 @@ Single addToFactor(Control& box, Single length)
     box.text = numberToText(textToNumber(box.text) + length);
     return toSingle(textToNumber(box.text));
 }
-
-// The strips' edges, read from the strips whenever a rule needs one.
-struct Strips {
-    Control const& vertical;
-    Control const& horizontal;
-
-    Single left() const { return vertical.left; }
-    Single right() const { return toSingle(double(vertical.left) + vertical.width); }
-    Single top() const { return horizontal.top; }
-    Single bottom() const { return toSingle(double(horizontal.top) + horizontal.height); }
-    bool inVerticalBand(Control const& t) const { return t.left >= left() && t.left < toSingle(left() + catchBand); }
-    bool inHorizontalBand(Control const& t) const { return t.top >= top() && t.top < toSingle(top() + catchBand); }
-};
 
 } // namespace
 
@@ -48,7 +34,7 @@ void measureSignedArea(TileBoard& board)
     Control& upperLeft = board.control("Shape4");
     Control& lowerLeft = board.control("Shape5");
     Control& lowerRight = board.control("Shape6");
-    Strips const strips { board.control("Shape1"), board.control("Shape2") };
+    Strips const strips(board);
 
     for (Control* box : std::array { &upperBox, &rightBox, &leftBox, &lowerBox })
         box->text = "0";
@@ -73,7 +59,7 @@ void measureSignedArea(TileBoard& board)
         if (!t.visible || !strips.inVerticalBand(t))
             continue;
         t.left = toSingle(double(strips.left()) + verticalLineUp);
-        if (t.top < strips.top()) {
+        if (strips.armOf(t) == Arm::Upper) {
             Single const u = addToFactor(upperBox, t.height);
             upperRight.height = u;
             upperLeft.height = u;
@@ -83,7 +69,7 @@ void measureSignedArea(TileBoard& board)
     }
     for (int i = 0; i < tiles; ++i) {
         Control const& t = board.tile(i);
-        if (!t.visible || !strips.inVerticalBand(t) || t.top < strips.bottom())
+        if (strips.armOf(t) != Arm::Lower)
             continue;
         Single const d = addToFactor(lowerBox, t.height);
         lowerLeft.height = d;
@@ -99,7 +85,7 @@ void measureSignedArea(TileBoard& board)
         if (!t.visible || !strips.inHorizontalBand(t))
             continue;
         t.top = toSingle(double(strips.top()) + horizontalLineUp);
-        if (t.left >= strips.right()) {
+        if (strips.armOf(t) == Arm::Right) {
             Single const r = addToFactor(rightBox, t.width);
             upperRight.width = r;
             lowerRight.width = r;
@@ -109,7 +95,7 @@ void measureSignedArea(TileBoard& board)
     }
     for (int i = 0; i < tiles; ++i) {
         Control const& t = board.tile(i);
-        if (!t.visible || !strips.inHorizontalBand(t) || t.left >= strips.left())
+        if (strips.armOf(t) != Arm::Left)
             continue;
         Single const l = addToFactor(leftBox, t.width);
         upperLeft.width = l;

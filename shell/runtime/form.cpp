@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 namespace zelmora {
 
@@ -76,12 +77,22 @@ void Form::assignMissingTabIndices()
 
 Control& Form::control(std::string_view name)
 {
+    return const_cast<Control&>(std::as_const(*this).control(name));
+}
+
+Control& Form::control(std::string_view name, int index)
+{
+    return const_cast<Control&>(std::as_const(*this).control(name, index));
+}
+
+Control const& Form::control(std::string_view name) const
+{
     if (auto* c = findControl(name))
         return *c;
     throw RuntimeError("Control " + std::string(name) + " does not exist in " + m_window.name);
 }
 
-Control& Form::control(std::string_view name, int index)
+Control const& Form::control(std::string_view name, int index) const
 {
     auto const it = m_arrays.find(name);
     if (it != m_arrays.end() && index >= 0 && static_cast<std::size_t>(index) < it->second.size()
@@ -91,7 +102,7 @@ Control& Form::control(std::string_view name, int index)
         + ") does not exist in " + m_window.name);
 }
 
-Control* Form::findControl(std::string_view qualifiedName)
+Control* Form::findControl(std::string_view qualifiedName) const
 {
     auto const it = m_byName.find(qualifiedName);
     return it == m_byName.end() ? nullptr : it->second;

@@ -49,7 +49,9 @@ public:
     // Controls by name, as the layout names them. Raise a runtime error when there is none.
     Control& control(std::string_view name);
     Control& control(std::string_view name, int index);
-    Control* findControl(std::string_view qualifiedName);
+    Control const& control(std::string_view name) const;
+    Control const& control(std::string_view name, int index) const;
+    Control* findControl(std::string_view qualifiedName) const;
     // Every member of a control array, by index; entries for missing indices are null.
     std::vector<Control*> const& array(std::string_view name) const;
 

@@ -3,6 +3,7 @@
 
 #include "board/tile_board.hpp"
 #include "board/tile_pool.hpp"
+#include "boards/area/area_algebra.hpp"
 #include "shell/runtime/numbers.hpp"
 
 #include <gtest/gtest.h>
@@ -41,6 +42,12 @@ void checkAreaBoard(Form& form, std::string const& step)
     ASSERT_EQ(product.width, static_cast<Single>(width)) << step;
     ASSERT_EQ(product.top, height > 0 ? static_cast<Single>(7260 - height) : before.top) << step;
     ASSERT_EQ(product.left, width > 0 ? Single(900) : before.left) << step;
+
+    // The algebra names the same factors that measuring has just written, once x is 1300, y is
+    // 1100 and the unit 500 long again.
+    auto const algebra = describeArea(board);
+    EXPECT_EQ(algebra.height.lengthWith(1300, 1100, 500), textToNumber(board.control("Text1").text)) << step;
+    EXPECT_EQ(algebra.width.lengthWith(1300, 1100, 500), textToNumber(board.control("Text2").text)) << step;
 }
 
 class RandomLearnerOnAreaBoard : public ::testing::TestWithParam<unsigned> { };

@@ -3,6 +3,7 @@
 
 #include "board/tile_board.hpp"
 #include "board/tile_pool.hpp"
+#include "boards/signed_area/signed_area_algebra.hpp"
 #include "shell/runtime/numbers.hpp"
 
 #include <gtest/gtest.h>
@@ -102,6 +103,13 @@ void checkSignedAreaBoard(Form& form, std::string const& step)
     expectRect(board.control("Shape4"), { leftLeft, upperTop, l, u }, step);
     expectRect(board.control("Shape5"), { leftLeft, lowerTop, l, d }, step);
     expectRect(board.control("Shape6"), { rightLeft, lowerTop, r, d }, step);
+
+    // The algebra names the arms that measuring has just written, lower and left counted
+    // negative, once x is 1250, y is 800 and the unit 350 long again.
+    auto const algebra = describeSignedArea(board);
+    auto const factor = [&](char const* box) { return textToNumber(board.control(box).text); };
+    EXPECT_EQ(algebra.vertical.lengthWith(1250, 800, 350), factor("Text1") - factor("Text4")) << step;
+    EXPECT_EQ(algebra.horizontal.lengthWith(1250, 800, 350), factor("Text2") - factor("Text3")) << step;
 }
 
 class RandomLearnerOnSignedAreaBoard : public ::testing::TestWithParam<unsigned> { };

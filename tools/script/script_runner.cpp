@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "script_runner.hpp"
 
+#include "board_queries.hpp"
 #include "property_line.hpp"
 #include "shell/runtime/numbers.hpp"
 #include "shell/runtime/runtime_error.hpp"
@@ -258,6 +259,11 @@ void ScriptRunner::print(std::vector<std::string> const& words)
     auto const& what = words[2];
     if (what == "focus") {
         m_out << form.name() << ".focus=" << (form.focus() ? form.focus()->qualifiedName() : "none") << "\n";
+    } else if (isBoardQuery(what)) {
+        auto const lines = boardQuery(form, what);
+        if (!lines)
+            throw LineError { "window " + form.name() + " has no " + what };
+        m_out << *lines;
     } else if (what == "tiles") {
         for (auto* c : form.array("Command1"))
             if (c && c->visible)

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "balance_algebra.hpp"
+
+#include "balance_board.hpp"
+#include "board/tile_pool.hpp"
+#include "board/tile_sides.hpp"
+
+namespace zelmora {
+
+BalanceAlgebra describeBalance(TileBoard const& board)
+{
+    PanRegions const regions(board);
+    BalanceAlgebra algebra;
+    for (int i = 0; i < board.traits().tileCount; ++i) {
+        Control const& t = board.tile(i);
+        auto const region = regions.of(t);
+        if (!region)
+            continue;
+        Polynomial const area = areaOf(*kindOfMember(balanceRuns, i));
+        switch (*region) {
+        case PanRegion::LeftWhite:
+            algebra.left += area;
+            break;
+        case PanRegion::LeftGrey:
+            algebra.left -= area;
+            break;
+        case PanRegion::RightWhite:
+            algebra.right += area;
+            break;
+        case PanRegion::RightGrey:
+            algebra.right -= area;
+            break;
+        }
+    }
+    return algebra;
+}
+
+} // namespace zelmora

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/runtime/form.hpp"
+
+#include <optional>
+
+namespace zelmora {
+
+// The four arms of the two axis strips, measured outwards from the crossing.
+enum class Arm { Upper, Lower, Right, Left };
+
+// The strips' edges, read from the strips whenever a rule needs one, and which tiles measuring
+// counts on which arm. Measuring and the algebra both ask here, so the two can never disagree.
+class Strips {
+public:
+    explicit Strips(Form const& board);
+
+    Single left() const;
+    Single right() const;
+    Single top() const;
+    Single bottom() const;
+    // A tile whose Left, or Top, lies less than the catch band beyond the strip's left, or top,
+    // edge belongs to the vertical, or horizontal, band and is lined up there.
+    bool inVerticalBand(Control const& tile) const;
+    bool inHorizontalBand(Control const& tile) const;
+    // The arm a visible tile counts on. A tile in a band but at the crossing, or in both bands,
+    // counts on none; so does every hidden tile.
+    std::optional<Arm> armOf(Control const& tile) const;
+
+private:
+    Control const& m_vertical;
+    Control const& m_horizontal;
+};
+
+} // namespace zelmora

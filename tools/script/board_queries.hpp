@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/runtime/form.hpp"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zelmora {
+
+// The queries about what a board stands for: `algebra`.
+bool isBoardQuery(std::string_view what);
+
+// The query's lines, each ending in a newline; none when the window has nothing to say (the
+// menu has no algebra).
+std::optional<std::string> boardQuery(Form const&, std::string_view what);
+
+} // namespace zelmora
