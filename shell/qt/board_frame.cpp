@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -33,6 +34,7 @@ namespace {
 // projected full screen keeps its algebra readable from the back of the room.
 constexpr double bandPixelsAtNaturalWidth = 34;
 constexpr int naturalWidth = 792;
+constexpr int bandBorder = 2;
 
 // The folder the file dialogs open in: the last one the teacher used, at first the documents.
 QString& lastFolder()
@@ -102,7 +104,8 @@ BoardFrame::BoardFrame(QtHost& host, FormView* view)
     m_band->setMargin(8);
     // Dark letters on white whatever the desktop's palette: it is read off a projector.
     m_band->setStyleSheet(QStringLiteral("QLabel { background: white; color: #101828;"
-                                         " border-top: 2px solid #1F3A93; }"));
+                                         " border-top: %1px solid #1F3A93; }")
+                              .arg(bandBorder));
     m_band->hide();
     column->addWidget(m_band);
     setCentralWidget(board);
@@ -359,6 +362,8 @@ void BoardFrame::fitBandFont()
     double const grown = bandPixelsAtNaturalWidth * width() / naturalWidth;
     font.setPixelSize(static_cast<int>(std::lround(std::clamp(grown, bandPixelsAtNaturalWidth, 160.0))));
     m_band->setFont(font);
+    // Room for two lines whatever it says, so that the board does not jump as the text changes.
+    m_band->setFixedHeight(2 * QFontMetrics(font).lineSpacing() + 2 * m_band->margin() + bandBorder);
 }
 
 void BoardFrame::resizeEvent(QResizeEvent* event)
