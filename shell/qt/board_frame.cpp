@@ -97,6 +97,7 @@ BoardFrame::BoardFrame(QtHost& host, FormView* view)
 
     m_band = new QLabel(board);
     m_band->setObjectName(QStringLiteral("algebraBand"));
+    m_band->setAccessibleName(QStringLiteral("الجبر"));
     m_band->setTextFormat(Qt::PlainText);
     m_band->setAlignment(Qt::AlignCenter);
     m_band->setWordWrap(true);

@@ -84,6 +84,11 @@ void BoardTools::everyBoardSitsUnderItsToolbarAtItsOwnSize()
             frame->setAlgebraShown(false);
         }
     }
+    // The window's close box unloads the board it holds, and the window goes with it.
+    QPointer<BoardFrame> second = board.host.frameOf(*board.app.window("frmZelmora2"));
+    QVERIFY(!second->close());
+    QVERIFY(!board.app.window("frmZelmora2"));
+    QTRY_VERIFY(second.isNull());
     QVERIFY(board.errors.isEmpty());
 }
 
@@ -181,6 +186,8 @@ void BoardTools::fullScreenFillsTheScreenAndEscapeLeaves()
     QCOMPARE(board.view->scale().zoom, zoom);
     QImage const projected = board.picture();
     zelmora::Color const back = board.form->window().back;
+    if (QString const shots = qEnvironmentVariable("ZELMORA_SHOTS"); !shots.isEmpty())
+        projected.save(shots + "/full-screen.png");
     QCOMPARE(projected.pixelColor(screen.width() / 2, 1), QColor(back.r, back.g, back.b));
     QCOMPARE(projected.pixelColor(screen.width() / 2, screen.height() - 2), QColor(back.r, back.g, back.b));
 
@@ -255,6 +262,8 @@ void BoardTools::guideZoomsTextAndPicturesOnALightPage()
     QVERIFY(width > 0);
     QTest::keyClick(guide.windowHandle(), Qt::Key_Plus, Qt::ControlModifier);
     QCOMPARE(guide.zoom(), 1.2);
+    if (QString const shots = qEnvironmentVariable("ZELMORA_SHOTS"); !shots.isEmpty())
+        guide.grab().save(shots + "/guide-dark-desktop.png");
     QCOMPARE(firstPictureWidth(), width * 1.2);
     QCOMPARE(guide.document()->defaultFont().pointSizeF(), points * 1.2);
 
