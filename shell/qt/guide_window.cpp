@@ -4,6 +4,7 @@
 #include "pictures.hpp"
 
 #include <QAction>
+#include <QImage>
 #include <QPalette>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -35,6 +36,16 @@ QPalette pagePalette(QPalette palette)
         palette.setColor(group, QPalette::LinkVisited, QColor(0x5B, 0x2C, 0x83));
     }
     return palette;
+}
+
+// The size a picture is shown at: as the document sets it, else the picture's own.
+QSizeF shownSize(QTextDocument& doc, QTextImageFormat const& image)
+{
+    if (image.width() > 0)
+        return { image.width(), image.height() > 0 ? image.height() : 1.0 };
+    QVariant const resource = doc.resource(QTextDocument::ImageResource, QUrl(image.name()));
+    QImage const picture = resource.canConvert<QImage>() ? resource.value<QImage>() : QImage();
+    return picture.deviceIndependentSize();
 }
 
 } // namespace
@@ -105,10 +116,13 @@ void GuideWindow::scaleDocument(double factor)
             QTextCharFormat format = fragment.charFormat();
             if (format.isImageFormat()) {
                 QTextImageFormat image = format.toImageFormat();
-                if (image.width() > 0)
-                    image.setWidth(image.width() * factor);
-                if (image.height() > 0)
-                    image.setHeight(image.height() * factor);
+                QSizeF const size = shownSize(*doc, image);
+                if (size.isEmpty())
+                    continue;
+                image.setWidth(size.width() * factor);
+                // A picture given only a width keeps its proportions as it grows.
+                if (image.height() > 0 || image.width() <= 0)
+                    image.setHeight(size.height() * factor);
                 format = image;
             } else if (format.hasProperty(QTextFormat::FontPointSize)) {
                 format.setFontPointSize(format.fontPointSize() * factor);
