@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  # the toolbar's SVG icons are drawn by Qt's SVG icon engine
+  libqt6svg6
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-hosny-amiri fonts-noto-core fonts-liberation2
   libcanberra-dev sound-theme-freedesktop

@@ -9,6 +9,13 @@
 
 namespace zelmora::qt {
 
+namespace {
+
+// Enough of the tile to see its colour and caption, enough of the board to see where it goes.
+constexpr double dragCopyOpacity = 0.55;
+
+} // namespace
+
 ViewScale FormPainter::scaleFor(Form const& form, QSize size)
 {
     return ViewScale::fit(form.window().clientWidth, form.window().clientHeight, size);
@@ -32,7 +39,17 @@ void FormPainter::paint(QPainter& painter, Form const& form, QSize size, std::op
         Control const& dragged = *drag->control;
         QRect const outline
             = scale.rect(drag->pointerX - drag->grabX, drag->pointerY - drag->grabY, dragged.width, dragged.height);
-        QPen pen(Qt::black, std::lround(scale.pixels(1)), Qt::DotLine);
+        // A see-through copy of the tile follows the pointer, so that a class watching a projected
+        // drag sees what moves; the tile itself stays put until it is dropped. The shift is whole
+        // pixels, so the copy is as sharp as the tile.
+        if (dragged.visible) {
+            painter.save();
+            painter.setOpacity(dragCopyOpacity);
+            painter.translate(outline.topLeft() - scale.rect(dragged.left, dragged.top, 0, 0).topLeft());
+            m_controls.paint(painter, dragged, scale, false);
+            painter.restore();
+        }
+        QPen pen(Qt::black, std::lround(scale.pixels(2)), Qt::DashLine);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(outline.adjusted(0, 0, -1, -1));

@@ -66,7 +66,21 @@ FormView::FormView(QtHost& host, Application& app, Form& form)
 void FormView::setZoom(double zoom)
 {
     if (m_form)
-        resize(ViewScale::clientPixels(m_form->window().clientWidth, m_form->window().clientHeight, zoom));
+        setBoardSize(ViewScale::clientPixels(m_form->window().clientWidth, m_form->window().clientHeight, zoom));
+}
+
+void FormView::setBoardSize(QSize size)
+{
+    if (isWindow())
+        resize(size);
+    else
+        window()->resize(window()->size() + (size - this->size()));
+}
+
+QSize FormView::sizeHint() const
+{
+    return m_form ? ViewScale::clientPixels(m_form->window().clientWidth, m_form->window().clientHeight, 1.0)
+                  : QWidget::sizeHint();
 }
 
 ViewScale FormView::scale() const
@@ -141,7 +155,7 @@ void FormView::mouseReleaseEvent(QMouseEvent* event)
     // pointer, or to none when the pointer is outside every window.
     FormView* under = this;
     if (!rect().contains(event->position().toPoint())) {
-        under = qobject_cast<FormView*>(QApplication::topLevelAt(event->globalPosition().toPoint()));
+        under = qobject_cast<FormView*>(QApplication::widgetAt(event->globalPosition().toPoint()));
         if (under && !under->form())
             under = nullptr;
     }

@@ -26,6 +26,11 @@ public:
 
     // Resizes the view so that its client area is shown at this zoom.
     void setZoom(double zoom);
+    // Resizes the view to `size` pixels; inside a board's window, the window grows or shrinks
+    // around it.
+    void setBoardSize(QSize size);
+    // The client area at zoom 1.
+    QSize sizeHint() const override;
     ViewScale scale() const;
 
 protected:

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt_host.hpp"
 
+#include "board_frame.hpp"
 #include "form_view.hpp"
 #include "guide_window.hpp"
 #include "shell/runtime/runtime_error.hpp"
@@ -25,10 +26,20 @@ QtHost::QtHost()
     })
 { }
 
+namespace {
+
+// Boards have a title bar and get the tools around them; the menu, frameless, stays as designed.
+bool hasBoardTools(WindowDesign const& window)
+{
+    return window.titled;
+}
+
+} // namespace
+
 QtHost::~QtHost()
 {
     for (auto& [form, view] : m_views)
-        delete view;
+        delete view->window();
 }
 
 void QtHost::attach(Application& app)
@@ -67,16 +78,30 @@ void QtHost::fail(QString const& message)
     m_onEnd(1);
 }
 
+void QtHost::setBoardActions(std::function<BoardActions(Form&)> actions)
+{
+    m_boardActions = std::move(actions);
+}
+
 void QtHost::repaintAll()
 {
-    for (auto& [form, view] : m_views)
+    for (auto& [form, view] : m_views) {
         view->update();
+        if (auto* frame = qobject_cast<BoardFrame*>(view->window()))
+            frame->refresh();
+    }
 }
 
 FormView* QtHost::viewOf(Form const& form) const
 {
     auto const found = m_views.find(&form);
     return found == m_views.end() ? nullptr : found->second;
+}
+
+BoardFrame* QtHost::frameOf(Form const& form) const
+{
+    FormView* view = viewOf(form);
+    return view ? qobject_cast<BoardFrame*>(view->window()) : nullptr;
 }
 
 void QtHost::beep()
@@ -97,24 +122,32 @@ void QtHost::windowShown(Form& form)
 {
     auto* view = new FormView(*this, *m_app, form);
     m_views[&form] = view;
+    QWidget* window = view;
+    if (hasBoardTools(form.window())) {
+        auto* frame = new BoardFrame(*this, view);
+        if (m_boardActions)
+            frame->setActions(m_boardActions(form));
+        window = frame;
+    }
     if (form.window().placement == WindowPlacement::CenteredOnScreen) {
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame(QPoint(0, 0), view->size());
+            QRect frame(QPoint(0, 0), window->size());
             frame.moveCenter(screen->availableGeometry().center());
-            view->move(frame.topLeft());
+            window->move(frame.topLeft());
         }
     }
-    view->show();
-    view->raise();
-    view->activateWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void QtHost::windowRaised(Form& form)
 {
     if (FormView* view = viewOf(form)) {
-        view->show();
-        view->raise();
-        view->activateWindow();
+        QWidget* window = view->window();
+        window->show();
+        window->raise();
+        window->activateWindow();
     }
 }
 
@@ -127,8 +160,9 @@ void QtHost::windowClosed(Form& form)
     m_views.erase(found);
     // The Form is destroyed once the current event has run; the view lets go of it now.
     view->formClosed();
-    view->hide();
-    view->deleteLater();
+    QWidget* window = view->window();
+    window->hide();
+    window->deleteLater();
     // With its last window gone the program has nothing left to show; a window shown later in
     // the same event (the menu coming back) keeps it running.
     QMetaObject::invokeMethod(

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "board_actions.hpp"
 #include "shell/runtime/application.hpp"
 #include "shell/runtime/host.hpp"
 #include "system_sound.hpp"
@@ -14,6 +15,7 @@
 
 namespace zelmora::qt {
 
+class BoardFrame;
 class FormView;
 class GuideWindow;
 
@@ -33,7 +35,13 @@ public:
     // may have changed. A runtime error ends the program with its message; nothing after it runs.
     void deliver(std::function<void()> const& input);
 
+    // The widget that paints the window and takes its input.
     FormView* viewOf(Form const&) const;
+    // The window around a board's view (toolbar, board, algebra band); null for the menu.
+    BoardFrame* frameOf(Form const&) const;
+    // What each board window's toolbar calls for undo, redo, open, save and the algebra band;
+    // asked once for every board window as it opens. Until it is set those actions stay disabled.
+    void setBoardActions(std::function<BoardActions(Form&)>);
     // The guide's window once it has been opened, else null.
     GuideWindow* guideWindow() const { return m_guide.get(); }
     SystemSound const& sound() const { return m_sound; }
@@ -61,6 +69,7 @@ private:
     std::map<Form const*, FormView*> m_views;
     std::function<void(QString const&)> m_onError;
     std::function<void(int)> m_onEnd;
+    std::function<BoardActions(Form&)> m_boardActions;
     bool m_failed = false;
     bool m_ended = false;
     // Owns the calls queued for later, so that none runs after the host is gone.

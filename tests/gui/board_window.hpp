@@ -41,7 +41,7 @@ public:
         if (size.isEmpty())
             view->setZoom(zoom);
         else
-            view->resize(size);
+            view->setBoardSize(size);
         ready = QTest::qWaitForWindowExposed(view) && view->isActiveWindow();
     }
 

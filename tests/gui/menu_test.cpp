@@ -109,9 +109,9 @@ void MenuWindow::buttonsOpenTitledBoardsOnceEach()
         qt::FormView* board = p.view(row.window);
         QVERIFY2(board, row.window);
         QVERIFY(QTest::qWaitForWindowExposed(board));
-        QVERIFY(!(board->windowFlags() & Qt::FramelessWindowHint));
+        QVERIFY(!(board->window()->windowFlags() & Qt::FramelessWindowHint));
         if (row.caption)
-            QCOMPARE(board->windowTitle(), QString(row.caption));
+            QCOMPARE(board->window()->windowTitle(), QString(row.caption));
         QCOMPARE(p.app.windowsFrontToBack().front()->name(), std::string(row.window));
     }
     QCOMPARE(p.app.windowsFrontToBack().size(), std::size_t { 5 });

@@ -116,9 +116,9 @@ void PaletteClicks::windowShowsTheLayoutsTitleIconAndSize()
 {
     BoardWindow board(1.0);
     QVERIFY(board.ready);
-    QCOMPARE(board.view->windowTitle(), QString("Zelmora (1)"));
-    QCOMPARE(board.view->windowIcon().availableSizes(), (QList<QSize> { { 16, 16 }, { 32, 32 } }));
-    QVERIFY(!(board.view->windowFlags() & Qt::FramelessWindowHint));
+    QCOMPARE(board.view->window()->windowTitle(), QString("Zelmora (1)"));
+    QCOMPARE(board.view->window()->windowIcon().availableSizes(), (QList<QSize> { { 16, 16 }, { 32, 32 } }));
+    QVERIFY(!(board.view->window()->windowFlags() & Qt::FramelessWindowHint));
     QCOMPARE(board.view->size(), QSize(792, 566));
 }
 

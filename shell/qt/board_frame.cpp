@@ -1,0 +1,384 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "board_frame.hpp"
+
+#include "board_picture.hpp"
+#include "form_view.hpp"
+#include "pictures.hpp"
+#include "qt_host.hpp"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+namespace zelmora::qt {
+
+namespace {
+
+// The band's letters at the window's natural width; they grow with the window, so that a board
+// projected full screen keeps its algebra readable from the back of the room.
+constexpr double bandPixelsAtNaturalWidth = 34;
+constexpr int naturalWidth = 792;
+constexpr int bandBorder = 2;
+
+// The folder the file dialogs open in: the last one the teacher used, at first the documents.
+QString& lastFolder()
+{
+    static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return folder;
+}
+
+// The path the teacher picked, or "" when the dialog was cancelled.
+QString askForFile(QWidget* parent, QFileDialog::AcceptMode mode, QString const& title, QString const& filter,
+    QString const& suffix, QString const& suggestedName = {})
+{
+    QFileDialog dialog(parent, title, lastFolder(), filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(suffix);
+    if (!suggestedName.isEmpty())
+        dialog.selectFile(suggestedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    QString const path = dialog.selectedFiles().front();
+    lastFolder() = QFileInfo(path).absolutePath();
+    return path;
+}
+
+std::filesystem::path pathOf(QString const& path)
+{
+    return std::filesystem::path(path.toStdU16String());
+}
+
+QString const boardFilter = QStringLiteral("لوحات Zelmora (*.zelmora)");
+QString const pictureFilter = QStringLiteral("صور PNG (*.png)");
+
+} // namespace
+
+BoardFrame::BoardFrame(QtHost& host, FormView* view)
+    : m_host(host)
+    , m_view(view)
+    , m_toolbar(new QToolBar(QStringLiteral("أدوات اللوحة"), this))
+{
+    setWindowTitle(view->windowTitle());
+    if (view->form() && view->form()->window().hasIcon)
+        setWindowIcon(zelmora::qt::windowIcon());
+    setLayoutDirection(Qt::RightToLeft);
+
+    m_toolbar->setObjectName(QStringLiteral("boardTools"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setFloatable(false);
+    m_toolbar->setIconSize(QSize(24, 24));
+    // F10 hides and shows it; a context menu that could only hide it would leave no way back.
+    m_toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+    addToolBar(Qt::TopToolBarArea, m_toolbar);
+
+    auto* board = new QWidget(this);
+    auto* column = new QVBoxLayout(board);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    view->setParent(board);
+    column->addWidget(view, 1);
+
+    m_band = new QLabel(board);
+    m_band->setObjectName(QStringLiteral("algebraBand"));
+    m_band->setAccessibleName(QStringLiteral("الجبر"));
+    m_band->setTextFormat(Qt::PlainText);
+    m_band->setAlignment(Qt::AlignCenter);
+    m_band->setWordWrap(true);
+    m_band->setLayoutDirection(Qt::RightToLeft);
+    m_band->setMargin(8);
+    // Dark letters on white whatever the desktop's palette: it is read off a projector.
+    m_band->setStyleSheet(QStringLiteral("QLabel { background: white; color: #101828;"
+                                         " border-top: %1px solid #1F3A93; }")
+                              .arg(bandBorder));
+    m_band->hide();
+    column->addWidget(m_band);
+    setCentralWidget(board);
+    fitBandFont();
+
+    // The board keeps the keyboard: the toolbar is for the mouse and its shortcuts.
+    setFocusProxy(view);
+    view->setFocus();
+    createCommands();
+    refresh();
+    resize(sizeHint());
+}
+
+QAction* BoardFrame::action(BoardCommand command) const
+{
+    return m_commands.at(command);
+}
+
+void BoardFrame::createCommands()
+{
+    for (BoardCommandDesign const& design : boardCommands()) {
+        auto* action = new QAction(boardCommandIcon(design, layoutDirection()), QString::fromUtf8(design.text), this);
+        QString tooltip = QString::fromUtf8(design.tooltip);
+        if (!design.keys.isEmpty())
+            tooltip += QStringLiteral(" (%1)").arg(design.keys.front().toString(QKeySequence::NativeText));
+        action->setToolTip(tooltip);
+        action->setShortcuts(design.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setCheckable(design.checkable);
+        // Added to the window itself too, so that the keys work while the toolbar is hidden.
+        addAction(action);
+        if (design.onToolbar) {
+            m_toolbar->addAction(action);
+            QWidget* button = m_toolbar->widgetForAction(action);
+            button->setFocusPolicy(Qt::NoFocus);
+            if (design.command == BoardCommand::Algebra)
+                static_cast<QToolButton*>(button)->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+            if (design.command == BoardCommand::Redo || design.command == BoardCommand::Save
+                || design.command == BoardCommand::Print)
+                m_toolbar->addSeparator();
+        }
+        connect(action, &QAction::triggered, this, [this, command = design.command] { run(command); });
+        m_commands[design.command] = action;
+    }
+}
+
+void BoardFrame::setActions(BoardActions actions)
+{
+    m_actions = std::move(actions);
+    refresh();
+}
+
+void BoardFrame::refresh()
+{
+    bool const open = m_view->form() != nullptr;
+    auto const offered
+        = [open](auto const& call, auto const& allowed) { return open && call && (!allowed || allowed()); };
+    action(BoardCommand::Undo)->setEnabled(offered(m_actions.undo, m_actions.canUndo));
+    action(BoardCommand::Redo)->setEnabled(offered(m_actions.redo, m_actions.canRedo));
+    action(BoardCommand::Open)->setEnabled(open && m_actions.open);
+    action(BoardCommand::Save)->setEnabled(open && m_actions.save);
+    for (BoardCommand picture : { BoardCommand::CopyPicture, BoardCommand::SavePicture, BoardCommand::Print })
+        action(picture)->setEnabled(open);
+    action(BoardCommand::FullScreen)->setChecked(isFullScreen());
+    action(BoardCommand::LeaveFullScreen)->setEnabled(isFullScreen());
+    action(BoardCommand::ShowToolbar)->setChecked(toolbarShown());
+    action(BoardCommand::Algebra)->setChecked(algebraShown());
+    if (open && algebraShown() && m_actions.algebraText)
+        setAlgebraText(m_actions.algebraText());
+}
+
+void BoardFrame::run(BoardCommand command)
+{
+    switch (command) {
+    case BoardCommand::Undo:
+        if (m_actions.undo)
+            m_host.deliver(m_actions.undo);
+        break;
+    case BoardCommand::Redo:
+        if (m_actions.redo)
+            m_host.deliver(m_actions.redo);
+        break;
+    case BoardCommand::Open:
+        askToOpen();
+        break;
+    case BoardCommand::Save:
+        askToSave();
+        break;
+    case BoardCommand::CopyPicture:
+        copyPicture();
+        break;
+    case BoardCommand::SavePicture:
+        askToSavePicture();
+        break;
+    case BoardCommand::Print:
+        askToPrint();
+        break;
+    case BoardCommand::FullScreen:
+        setFullScreen(!isFullScreen());
+        break;
+    case BoardCommand::LeaveFullScreen:
+        setFullScreen(false);
+        break;
+    case BoardCommand::Algebra:
+        setAlgebraShown(!algebraShown());
+        break;
+    case BoardCommand::ShowToolbar:
+        setToolbarShown(!toolbarShown());
+        break;
+    }
+}
+
+void BoardFrame::askToOpen()
+{
+    if (!m_actions.open || !m_view->form())
+        return;
+    QString const path
+        = askForFile(this, QFileDialog::AcceptOpen, QStringLiteral("فتح لوحة"), boardFilter, QStringLiteral("zelmora"));
+    if (path.isEmpty())
+        return;
+    std::string refusal;
+    m_host.deliver([&] { refusal = m_actions.open(pathOf(path)); });
+    if (!refusal.empty())
+        warn(QString::fromStdString(refusal));
+}
+
+void BoardFrame::askToSave()
+{
+    if (!m_actions.save || !m_view->form())
+        return;
+    QString const path = askForFile(this, QFileDialog::AcceptSave, QStringLiteral("حفظ اللوحة"), boardFilter,
+        QStringLiteral("zelmora"), windowTitle() + QStringLiteral(".zelmora"));
+    if (path.isEmpty())
+        return;
+    std::string failure;
+    m_host.deliver([&] { failure = m_actions.save(pathOf(path)); });
+    if (!failure.empty())
+        warn(QString::fromStdString(failure));
+}
+
+void BoardFrame::copyPicture() const
+{
+    if (Form const* form = m_view->form())
+        QGuiApplication::clipboard()->setImage(boardPicture(*form));
+}
+
+bool BoardFrame::savePicture(QString const& path) const
+{
+    Form const* form = m_view->form();
+    return form && boardPicture(*form).save(path, "PNG");
+}
+
+void BoardFrame::askToSavePicture()
+{
+    QString const path = askForFile(this, QFileDialog::AcceptSave, QStringLiteral("حفظ صورة اللوحة"), pictureFilter,
+        QStringLiteral("png"), windowTitle() + QStringLiteral(".png"));
+    if (!path.isEmpty() && !savePicture(path))
+        warn(QStringLiteral("تعذر حفظ الصورة في الملف:\n%1").arg(path));
+}
+
+bool BoardFrame::print(QPrinter& printer) const
+{
+    Form const* form = m_view->form();
+    return form && printBoard(*form, printer);
+}
+
+void BoardFrame::askToPrint()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(windowTitle());
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("طباعة اللوحة"));
+    if (dialog.exec() == QDialog::Accepted && !print(printer))
+        warn(QStringLiteral("تعذرت طباعة اللوحة."));
+}
+
+void BoardFrame::warn(QString const& message)
+{
+    QMessageBox::warning(this, windowTitle(), message);
+}
+
+void BoardFrame::setAlgebraText(QString const& text)
+{
+    m_algebraText = text;
+    QString shown = text;
+    // A true minus sign reads better than a hyphen from afar; the leading mark keeps a line that
+    // starts with a digit or a bracket laid out right to left.
+    shown.replace(QLatin1Char('-'), QChar(0x2212));
+    m_band->setText(QChar(0x200F) + shown);
+}
+
+QString BoardFrame::algebraText() const
+{
+    return m_algebraText;
+}
+
+bool BoardFrame::algebraShown() const
+{
+    return m_band->isVisibleTo(this);
+}
+
+void BoardFrame::setAlgebraShown(bool shown)
+{
+    setPartShown(m_band, shown);
+    action(BoardCommand::Algebra)->setChecked(shown);
+    refresh();
+}
+
+bool BoardFrame::toolbarShown() const
+{
+    return m_toolbar->isVisibleTo(this);
+}
+
+void BoardFrame::setToolbarShown(bool shown)
+{
+    setPartShown(m_toolbar, shown);
+    action(BoardCommand::ShowToolbar)->setChecked(shown);
+}
+
+void BoardFrame::setPartShown(QWidget* part, bool shown)
+{
+    if (part->isVisibleTo(this) == shown)
+        return;
+    QSize const before = m_view->size();
+    part->setVisible(shown);
+    if (!isVisible() || isFullScreen() || isMaximized())
+        return;
+    layout()->activate();
+    centralWidget()->layout()->activate();
+    resize(size() + (before - m_view->size()));
+}
+
+void BoardFrame::setFullScreen(bool on)
+{
+    if (on == isFullScreen())
+        return;
+    // The projector shows the board and the band alone; F10 brings the toolbar back if wanted.
+    if (on) {
+        m_toolbarBeforeFullScreen = toolbarShown();
+        m_toolbar->hide();
+        showFullScreen();
+    } else {
+        showNormal();
+        m_toolbar->setVisible(m_toolbarBeforeFullScreen);
+    }
+    refresh();
+}
+
+void BoardFrame::fitBandFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    double const grown = bandPixelsAtNaturalWidth * width() / naturalWidth;
+    font.setPixelSize(static_cast<int>(std::lround(std::clamp(grown, bandPixelsAtNaturalWidth, 160.0))));
+    m_band->setFont(font);
+    // Room for two lines whatever it says, so that the board does not jump as the text changes.
+    m_band->setFixedHeight(2 * QFontMetrics(font).lineSpacing() + 2 * m_band->margin() + bandBorder);
+}
+
+void BoardFrame::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    fitBandFont();
+}
+
+void BoardFrame::closeEvent(QCloseEvent* event)
+{
+    // The close box belongs to the board: the program unloads it, and the host then deletes
+    // this window with the view.
+    event->ignore();
+    m_view->close();
+}
+
+} // namespace zelmora::qt

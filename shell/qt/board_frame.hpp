@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "board_actions.hpp"
+#include "board_commands.hpp"
+
+#include <QMainWindow>
+
+#include <map>
+
+class QAction;
+class QLabel;
+class QPrinter;
+class QToolBar;
+
+namespace zelmora::qt {
+
+class FormView;
+class QtHost;
+
+// The window around a board: a toolbar above it, the board's view, and a band below it for the
+// algebra the tiles stand for. The toolbar and the band lie outside the board's client area,
+// which is painted and fed input by the view exactly as in a window of its own.
+class BoardFrame final : public QMainWindow {
+    Q_OBJECT
+public:
+    // Takes the view as its board; the view's window design gives the title and the icon.
+    BoardFrame(QtHost&, FormView*);
+
+    FormView* view() const { return m_view; }
+    QAction* action(BoardCommand) const;
+
+    // What undo, redo, open, save and the band's text call; empty members stay disabled.
+    void setActions(BoardActions);
+    // Brings the enabled states and the band's text up to date; the host calls it after every input.
+    void refresh();
+
+    void setAlgebraText(QString const&);
+    QString algebraText() const;
+    bool algebraShown() const;
+    void setAlgebraShown(bool);
+
+    bool toolbarShown() const;
+    void setToolbarShown(bool);
+    void setFullScreen(bool);
+
+    // The picture commands without their dialogs.
+    void copyPicture() const;
+    bool savePicture(QString const& path) const;
+    bool print(QPrinter&) const;
+
+protected:
+    void closeEvent(QCloseEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    void createCommands();
+    void run(BoardCommand);
+    void askToOpen();
+    void askToSave();
+    void askToSavePicture();
+    void askToPrint();
+    // Shows or hides a part outside the board; a window of its own size keeps the board's size.
+    void setPartShown(QWidget* part, bool shown);
+    void fitBandFont();
+    void warn(QString const& message);
+
+    QtHost& m_host;
+    FormView* m_view;
+    QToolBar* m_toolbar;
+    QLabel* m_band;
+    QString m_algebraText;
+    BoardActions m_actions;
+    std::map<BoardCommand, QAction*> m_commands;
+    bool m_toolbarBeforeFullScreen = true;
+};
+
+} // namespace zelmora::qt
