@@ -13,7 +13,7 @@ GuideWindow::GuideWindow(QWidget* parent)
 {
     setWindowFlag(Qt::Window);
     setWindowTitle(QStringLiteral("Zelmora: دليل المعلم"));
-    setWindowIcon(windowIcon());
+    setWindowIcon(zelmora::qt::windowIcon()); // not QWidget::windowIcon(), the current one
     setLayoutDirection(Qt::RightToLeft);
     setReadOnly(true);
     // Links inside the guide jump to its sections; it has no links out of the program.
