@@ -75,17 +75,15 @@ void ButtonCaptions::inkStaysInsideTheButton()
             QRect const ink = inkOf(*c, scale);
             QRect const room = QRect(QPoint(), qt::ViewScale::clientPixels(c->width, c->height, zoom))
                                    .adjusted(side, clear, -side, -clear);
-            QString const what = QString("%1.%2 \"%3\": ink %4,%5 to %6,%7 in %8 x %9")
-                                     .arg(QString::fromStdString(std::string(name)), QString::fromStdString(c->name),
-                                         QString::fromStdString(c->caption))
-                                     .arg(ink.left())
-                                     .arg(ink.top())
-                                     .arg(ink.right())
-                                     .arg(ink.bottom())
-                                     .arg(room.width() + 2 * side)
-                                     .arg(room.height() + 2 * clear);
-            QVERIFY2(!ink.isEmpty(), qPrintable(what));
-            QVERIFY2(room.contains(ink), qPrintable(what));
+            QByteArray const what = QString("%1 \"%2\": ink %3 in %4 x %5")
+                                        .arg(QString::fromStdString(std::string(name) + "." + c->name),
+                                            QString::fromStdString(c->caption))
+                                        .arg(QDebug::toString(ink))
+                                        .arg(room.width() + 2 * side)
+                                        .arg(room.height() + 2 * clear)
+                                        .toUtf8();
+            QVERIFY2(!ink.isEmpty(), what);
+            QVERIFY2(room.contains(ink), what);
             ++checked;
         }
     }
