@@ -12,6 +12,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-hosny-amiri fonts-noto-core fonts-liberation2
   libcanberra-dev sound-theme-freedesktop
+  # the sound library's own error lines kept off the terminal
+  libasound2-dev
   xvfb xauth clang-format ccache
   # saved boards
   nlohmann-json3-dev

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "control_painter.hpp"
 
+#include "caption_fit.hpp"
 #include "font_setup.hpp"
 #include "guide_icon.hpp"
 #include "pictures.hpp"
@@ -144,19 +145,14 @@ QPixmap const& ControlPainter::button(ButtonKey const& key, Control const& c)
     }
 
     QString const caption = QString::fromStdString(key.caption);
-    QFont font = fontFor(c.look.font, key.zoom, caption);
-    // Captions stay on one line. The installed faces standing in for the layout's fonts run a
-    // little wider than the originals, so a caption that would not fit is set a little smaller
-    // rather than wrapped, which would cut off its second line in a tile's height.
-    double const advance = QFontMetricsF(font).horizontalAdvance(caption);
-    double const room = key.width - 2 * key.zoom;
-    if (advance > room && room > 0 && font.pixelSize() > 0)
-        font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * room / advance)));
-    p.setFont(font);
+    // The bevel takes a pixel or two at each edge; the ink keeps clear of it.
+    CaptionFit const fit = fitCaption(fontFor(c.look.font, key.zoom, caption), caption, area.size(),
+        { .side = key.zoom, .topAndBottom = 2 * key.zoom });
+    p.setFont(fit.font);
     p.setPen(fore);
     QTextOption text = rightToLeftText(Qt::AlignCenter);
     text.setWrapMode(QTextOption::NoWrap);
-    p.drawText(QRectF(area), caption, text);
+    p.drawText(QRectF(area).translated(fit.shift), caption, text);
 
     if (key.focused) {
         // The focus is a dotted frame just inside the bevel, over the button's own colour.

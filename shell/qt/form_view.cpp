@@ -128,12 +128,17 @@ void FormView::paintEvent(QPaintEvent*)
 
 void FormView::mousePressEvent(QMouseEvent* event)
 {
-    auto const button = buttonOf(event->button());
+    press(*event);
+}
+
+void FormView::press(QMouseEvent const& event)
+{
+    auto const button = buttonOf(event.button());
     if (!m_form || !button)
         return;
     Form& form = *m_form;
-    Single const x = twipsX(event->position());
-    Single const y = twipsY(event->position());
+    Single const x = twipsX(event.position());
+    Single const y = twipsY(event.position());
     m_host.deliver([&] { m_app.mouseDown(form, x, y, *button); });
 }
 
@@ -152,15 +157,18 @@ void FormView::mouseReleaseEvent(QMouseEvent* event)
     if (!m_form || !buttonOf(event->button()))
         return;
     // The pressed view gets the release wherever it happens; it belongs to the window under the
-    // pointer, or to none when the pointer is outside every window.
+    // pointer, or to none when the pointer is outside every window. Inside this view the release
+    // is mapped exactly as the press and the moves were: the global position went through the
+    // rounding of the window's origin under a display scale, and may lie a pixel off.
     FormView* under = this;
-    if (!rect().contains(event->position().toPoint())) {
+    QPointF local = event->position();
+    if (!rect().contains(local.toPoint())) {
         under = qobject_cast<FormView*>(QApplication::widgetAt(event->globalPosition().toPoint()));
         if (under && !under->form())
             under = nullptr;
+        local = under ? under->mapFromGlobal(event->globalPosition()) : QPointF();
     }
     Form* const target = under ? under->form() : nullptr;
-    QPointF const local = under ? under->mapFromGlobal(event->globalPosition()) : QPointF();
     Single const x = under ? under->twipsX(local) : 0;
     Single const y = under ? under->twipsY(local) : 0;
     m_host.deliver([&] { m_app.mouseUp(target, x, y); });
@@ -168,8 +176,10 @@ void FormView::mouseReleaseEvent(QMouseEvent* event)
 
 void FormView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    // Qt delivers the second press of a double click as a press first, so two quick clicks on
-    // a button stay two clicks; this only adds the double click itself.
+    // On a real display Qt hands a widget the double click in place of the second press, so the
+    // press it stands for goes first: two quick clicks on a button stay two clicks, and a tile
+    // pressed again at once is taken up for a drag.
+    press(*event);
     if (!m_form || !buttonOf(event->button()))
         return;
     Form& form = *m_form;
@@ -185,6 +195,9 @@ void FormView::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
+    // A key held down clicks its button once; only the walk along the tab order may repeat.
+    if (event->isAutoRepeat() && *key != Key::Tab && *key != Key::ShiftTab)
+        return;
     Form& form = *m_form;
     m_host.deliver([&] { m_app.key(form, *key); });
 }

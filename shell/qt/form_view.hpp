@@ -45,6 +45,7 @@ protected:
     void closeEvent(QCloseEvent*) override;
 
 private:
+    void press(QMouseEvent const&);
     Single twipsX(QPointF const&) const;
     Single twipsY(QPointF const&) const;
 

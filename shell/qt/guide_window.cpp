@@ -55,7 +55,7 @@ GuideWindow::GuideWindow(QWidget* parent)
 {
     setWindowFlag(Qt::Window);
     setWindowTitle(QStringLiteral("Zelmora: دليل المعلم"));
-    setWindowIcon(windowIcon());
+    setWindowIcon(zelmora::qt::windowIcon()); // not QWidget::windowIcon(), the current one
     setLayoutDirection(Qt::RightToLeft);
     setPalette(pagePalette(palette()));
     setReadOnly(true);

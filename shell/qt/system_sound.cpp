@@ -6,8 +6,31 @@
 #ifdef ZELMORA_HAVE_CANBERRA
 #include <canberra.h>
 #endif
+#ifdef ZELMORA_HAVE_ALSA
+#include <alsa/asoundlib.h>
+#endif
+
+#include <cstdio>
 
 namespace zelmora::qt {
+
+namespace {
+
+#ifdef ZELMORA_HAVE_ALSA
+// ALSA prints every failure to find a device on standard error, several lines for each sound the
+// sound system tries to play. The failure itself reaches us through libcanberra's result.
+void ignoreAlsaError(char const*, int, char const*, int, char const*, ...)
+{ }
+#endif
+
+void keepSoundLibrariesQuiet()
+{
+#ifdef ZELMORA_HAVE_ALSA
+    snd_lib_error_set_handler(&ignoreAlsaError);
+#endif
+}
+
+} // namespace
 
 SystemSound::~SystemSound()
 {
@@ -34,6 +57,7 @@ bool SystemSound::playThroughCanberra()
         return false;
     if (!m_context) {
         // Made on the first beep, so that a program that never beeps never opens the sound system.
+        keepSoundLibrariesQuiet();
         if (ca_context_create(&m_context) != CA_SUCCESS) {
             m_context = nullptr;
             m_canberraUnusable = true;
@@ -52,8 +76,15 @@ bool SystemSound::playThroughCanberra()
     // ca_context_play starts the sound and returns at once. A failure (no device, no theme, the
     // sound disabled by the user) is answered by the fallback for this beep only: a device may
     // come back later.
-    return ca_context_play(m_context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION, "Zelmora", nullptr)
-        == CA_SUCCESS;
+    int const played
+        = ca_context_play(m_context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION, "Zelmora", nullptr);
+    if (played != CA_SUCCESS && !m_failureReported) {
+        // Said once: a learner's terminal is not the place for the same complaint at every beep.
+        m_failureReported = true;
+        std::fprintf(
+            stderr, "zelmora: the alert sound cannot play (%s); the display's bell stands in\n", ca_strerror(played));
+    }
+    return played == CA_SUCCESS;
 #else
     return false;
 #endif

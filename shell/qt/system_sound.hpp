@@ -7,7 +7,8 @@ namespace zelmora::qt {
 
 // The desktop's alert sound: the sound theme's "bell" event through libcanberra, or the windowing
 // system's bell where libcanberra cannot play it. Playing never waits for the sound and never
-// fails, with or without a sound device.
+// fails, with or without a sound device; a sound that cannot play is reported once on standard
+// error, and the sound libraries' own complaints are kept off it.
 class SystemSound {
 public:
     SystemSound() = default;
@@ -26,6 +27,7 @@ private:
 
     ca_context* m_context = nullptr;
     bool m_canberraUnusable = false;
+    bool m_failureReported = false;
     Route m_lastRoute = Route::None;
 };
 

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
+#include <streambuf>
 
 namespace zelmora {
 namespace {
@@ -59,6 +61,39 @@ INSTANTIATE_TEST_SUITE_P(Table, ScriptDriverRefuses,
         RefusedLine { "MissingWords", "drag frmZelmora1 Command2 1 1", "wrong number" },
         RefusedLine { "StartTwice", "start", "already" }),
     [](auto const& info) { return std::string(info.param.name); });
+
+// A script is read to its true end: a read error or a line with no end stops it with status 2,
+// after the lines before it have run; a long line within the limit and a last line with no
+// newline still run.
+TEST(ScriptDriver, ReadsTheScriptSafelyToItsEnd)
+{
+    // Two lines, then the source fails as a disk or a directory does.
+    struct FailingSource : std::streambuf {
+        std::string text = "start\nprint beeps\n";
+        FailingSource() { setg(text.data(), text.data(), text.data() + text.size()); }
+        int_type underflow() override { throw std::ios_base::failure("read error"); }
+    } failing;
+    std::istream broken(&failing);
+    std::ostringstream out, errors;
+    EXPECT_EQ(ScriptRunner(out, errors).run(broken), ScriptRunner::LineFailure);
+    EXPECT_EQ(out.str(), "beeps=0\n");
+    EXPECT_EQ(errors.str().rfind("line 3: cannot read the script", 0), 0u) << errors.str();
+
+    std::ifstream directory(::testing::TempDir());
+    std::ostringstream dirOut, dirErrors;
+    EXPECT_EQ(ScriptRunner(dirOut, dirErrors).run(directory), ScriptRunner::LineFailure);
+    EXPECT_EQ(dirErrors.str(), "line 1: cannot read the script: Is a directory\n");
+
+    std::string const longest = "#" + std::string(ScriptRunner::maxLineLength - 1, 'x');
+    auto const fits = runScript("start\n" + longest + "\nprint beeps");
+    EXPECT_EQ(fits.status, 0) << fits.errors;
+    EXPECT_EQ(fits.out, "beeps=0\n");
+
+    auto const endless = runScript("start\nprint beeps\n" + longest + "x\nprint beeps\n");
+    EXPECT_EQ(endless.status, 2);
+    EXPECT_EQ(endless.out, "beeps=0\n");
+    EXPECT_EQ(endless.errors, "line 3: line longer than 65536 characters\n");
+}
 
 TEST(ScriptDriver, WindowThatIsNotOpenIsRefused)
 {

@@ -5,9 +5,11 @@
 
 #include "script_runner.hpp"
 
+#include <cerrno>
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <system_error>
 
 int main(int argc, char** argv)
 {
@@ -18,9 +20,12 @@ int main(int argc, char** argv)
     std::ifstream file;
     std::istream* in = &std::cin;
     if (argc == 2 && std::string(argv[1]) != "-") {
+        errno = 0;
         file.open(argv[1]);
         if (!file) {
-            std::cerr << "zelmora-script: cannot read " << argv[1] << "\n";
+            int const error = errno;
+            std::cerr << "line 1: cannot read " << argv[1]
+                      << (error ? ": " + std::generic_category().message(error) : std::string()) << "\n";
             return 2;
         }
         in = &file;

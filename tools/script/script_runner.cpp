@@ -8,9 +8,12 @@
 #include "shell/windows.hpp"
 
 #include <algorithm>
+#include <cerrno>
+#include <charconv>
 #include <istream>
 #include <ostream>
 #include <sstream>
+#include <system_error>
 
 namespace zelmora {
 
@@ -45,12 +48,35 @@ ScriptRunner::~ScriptRunner() = default;
 
 ScriptRunner::Status ScriptRunner::run(std::istream& script)
 {
-    int number = 0;
-    for (std::string line; std::getline(script, line);) {
-        if (auto const status = runLine(line, ++number); status != Ran)
+    // One buffer for every line: a line that never ends must not take the memory with it.
+    std::string buffer(maxLineLength + 1, '\0');
+    for (int number = 1;; ++number) {
+        errno = 0;
+        script.getline(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        auto const length = static_cast<std::size_t>(script.gcount());
+        if (script.bad()) {
+            // A read error is not the end of the script: what follows it was never seen.
+            int const error = errno;
+            m_out.flush();
+            m_errors << "line " << number << ": cannot read the script"
+                     << (error ? ": " + std::generic_category().message(error) : std::string()) << "\n";
+            return LineFailure;
+        }
+        if (script.fail() && !script.eof()) {
+            m_out.flush();
+            m_errors << "line " << number << ": line longer than " << maxLineLength << " characters\n";
+            return LineFailure;
+        }
+        if (length == 0 && script.eof())
+            return Ran;
+        // gcount counts the newline taken off the end of the line.
+        bool const newline = !script.eof();
+        std::string const line(buffer.data(), length - (newline ? 1 : 0));
+        if (auto const status = runLine(line, number); status != Ran)
             return status;
+        if (script.eof())
+            return Ran;
     }
-    return Ran;
 }
 
 ScriptRunner::Status ScriptRunner::runLine(std::string const& line, int number)

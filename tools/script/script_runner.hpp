@@ -4,6 +4,7 @@
 #include "shell/runtime/application.hpp"
 #include "shell/runtime/host.hpp"
 
+#include <cstddef>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -16,11 +17,15 @@ namespace zelmora {
 class ScriptRunner {
 public:
     enum Status { Ran = 0, RuntimeFailure = 1, LineFailure = 2 };
+    // A longer line is refused rather than read on without end.
+    static constexpr std::size_t maxLineLength = 64 * 1024;
 
     // The host stands in for the toolkit; a HeadlessHost unless the caller brings its own.
     ScriptRunner(std::ostream& out, std::ostream& errors, Host* host = nullptr);
     ~ScriptRunner();
 
+    // Runs the script to its end or to the first line that fails; a read error or a line over
+    // the limit fails as a line that cannot run.
     Status run(std::istream& script);
     // One line; numbered for messages.
     Status runLine(std::string const& line, int number);
