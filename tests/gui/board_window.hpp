@@ -17,6 +17,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTest>
+#include <QWindow>
 
 #include <cmath>
 #include <memory>
@@ -59,6 +60,11 @@ public:
         auto const s = view->scale();
         return { s.twipsX(p.x()), s.twipsY(p.y()) };
     }
+
+    // The board sits in a window with its toolbar: input through the QWindow is aimed at the
+    // window's own pixels.
+    QWindow* window() const { return view->window()->windowHandle(); }
+    QPoint windowPixel(Single x, Single y) const { return view->mapTo(view->window(), pixel(x, y)); }
 
     void click(std::string const& name)
     {

@@ -89,22 +89,22 @@ void PaletteClicks::quickSecondPressIsAPress()
 {
     BoardWindow board(1.0);
     QVERIFY(board.ready);
-    QWindow* window = board.view->windowHandle();
+    QWindow* window = board.window();
     zelmora::Control const& one = board.form->control("Command7");
-    QTest::mouseDClick(window, Qt::LeftButton, {}, board.pixel(one.left + 400, one.top + 250));
+    QTest::mouseDClick(window, Qt::LeftButton, {}, board.windowPixel(one.left + 400, one.top + 250));
     QVERIFY(board.tile(111).visible);
     QVERIFY(board.tile(112).visible);
     QVERIFY(!board.tile(110).visible);
     QVERIFY(!board.app.buttonHeld());
 
     // Unit square 112 at (7800, 1260), over 111: clicked, then pressed again at once and dragged away.
-    QPoint const onTile = board.pixel(7800 + 90, 1260 + 90);
+    QPoint const onTile = board.windowPixel(7800 + 90, 1260 + 90);
     QTest::mouseClick(window, Qt::LeftButton, {}, onTile);
     QCOMPARE(board.tile(112).left, Single(7800));
     QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval; // QTest spaces clicks apart; not this one
     QTest::mousePress(window, Qt::LeftButton, {}, onTile);
-    QTest::mouseMove(window, board.pixel(4005, 4005));
-    QTest::mouseRelease(window, Qt::LeftButton, {}, board.pixel(4005, 4005));
+    QTest::mouseMove(window, board.windowPixel(4005, 4005));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, board.windowPixel(4005, 4005));
     QCOMPARE(board.tile(112).left, Single(3915));
     QCOMPARE(board.tile(112).top, Single(3915));
     QVERIFY(!board.app.buttonHeld());
@@ -116,7 +116,7 @@ void PaletteClicks::heldKeyClicksOnce()
 {
     BoardWindow board(1.0);
     QVERIFY(board.ready);
-    QWindow* window = board.view->windowHandle();
+    QWindow* window = board.window();
     auto hold = [&](Qt::Key key, QString const& text, int repeats) {
         QTest::simulateEvent(window, true, key, {}, text, false);
         for (int i = 0; i < repeats; ++i) {

@@ -26,9 +26,9 @@ void ScaledDisplay::tileLandsUnderItsOutline()
     QVERIFY(board.ready);
     QCOMPARE(board.view->devicePixelRatioF(), 2.0);
     board.click("Command7"); // unit square 111 at (7860, 1320)
-    QWindow* window = board.view->windowHandle();
-    QTest::mousePress(window, Qt::LeftButton, {}, board.pixel(7860 + 90, 1320 + 90));
-    QPoint const drop = board.pixel(4005, 4005);
+    QWindow* window = board.window();
+    QTest::mousePress(window, Qt::LeftButton, {}, board.windowPixel(7860 + 90, 1320 + 90));
+    QPoint const drop = board.windowPixel(4005, 4005);
     QTest::mouseMove(window, drop);
     QCOMPARE(board.app.drag()->pointerX, Single(4005));
 
