@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <vector>
 
 namespace zelmora {
 
@@ -36,26 +37,28 @@ struct Refused {
     refuse(Refusal::Damaged, std::move(detail));
 }
 
-// The parser keeps the last of two equal keys without a word; a file holding both is damaged.
+// The parser keeps the last of two equal keys without a word; a file holding both is damaged. An
+// object that ends up with fewer members than keys were read had one twice.
 json parseRejectingDuplicateKeys(std::string_view bytes)
 {
-    std::vector<std::set<std::string>> keysPerLevel;
-    std::string duplicate;
+    std::vector<std::size_t> keysPerLevel;
+    bool duplicate = false;
     auto watch = [&](int, json::parse_event_t event, json& parsed) {
         switch (event) {
         case json::parse_event_t::object_start:
         case json::parse_event_t::array_start:
-            keysPerLevel.emplace_back();
+            keysPerLevel.push_back(0);
             break;
         case json::parse_event_t::object_end:
+            duplicate = duplicate || (!keysPerLevel.empty() && parsed.size() != keysPerLevel.back());
+            [[fallthrough]];
         case json::parse_event_t::array_end:
             if (!keysPerLevel.empty())
                 keysPerLevel.pop_back();
             break;
         case json::parse_event_t::key:
-            if (!keysPerLevel.empty() && !keysPerLevel.back().insert(parsed.get<std::string>()).second
-                && duplicate.empty())
-                duplicate = parsed.get<std::string>();
+            if (!keysPerLevel.empty())
+                ++keysPerLevel.back();
             break;
         case json::parse_event_t::value:
             break;
@@ -68,8 +71,8 @@ json parseRejectingDuplicateKeys(std::string_view bytes)
     } catch (json::parse_error const& e) {
         refuse(Refusal::NotBoardFile, std::string("not JSON: ") + e.what());
     }
-    if (!duplicate.empty())
-        damaged("member \"" + duplicate + "\" appears twice");
+    if (duplicate)
+        damaged("a member appears twice in one object");
     return parsed;
 }
 
