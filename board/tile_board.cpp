@@ -24,6 +24,36 @@ void TileBoard::onLoad()
     }
 }
 
+ModuleState TileBoard::moduleState() const
+{
+    return {
+        { "homeLeft", m_homeLeft, true },
+        { "homeTop", m_homeTop, true },
+        { "dragIndex", { m_dragIndex }, false },
+        { "grabX", { m_grabX }, false },
+        { "grabY", { m_grabY }, false },
+    };
+}
+
+void TileBoard::restoreModuleState(ModuleState const& state)
+{
+    // The fields come in the order moduleState() lists them.
+    m_homeLeft = state.at(0).values;
+    m_homeTop = state.at(1).values;
+    m_dragIndex = state.at(2).values.at(0);
+    m_grabX = state.at(3).values.at(0);
+    m_grabY = state.at(4).values.at(0);
+}
+
+std::string TileBoard::moduleStateProblem(ModuleState const& state) const
+{
+    // Every drop reaches the dragged tile through dragIndex, so it must name a tile.
+    Integer const dragged = state.at(2).values.at(0);
+    if (dragged < 0 || dragged >= m_traits.tileCount)
+        return "dragIndex " + std::to_string(dragged) + " names no tile";
+    return {};
+}
+
 void TileBoard::moveTile(int index, Single left, Single top)
 {
     Control& t = tile(index);

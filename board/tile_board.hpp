@@ -38,6 +38,11 @@ public:
     Integer grabX() const { return m_grabX; }
     Integer grabY() const { return m_grabY; }
 
+    // The homes and the drag state, which undo puts back and board files keep.
+    ModuleState moduleState() const override;
+    void restoreModuleState(ModuleState const&) override;
+    std::string moduleStateProblem(ModuleState const&) const override;
+
 protected:
     void moveTile(int index, Single left, Single top);
     void sendHome(int index);

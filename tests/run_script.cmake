@@ -1,8 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one behaviour script and compares what it prints with the expected output beside it.
-# LAUNCHER, when given, runs the driver (Node for the browser build's).
-string(REGEX REPLACE "\\.zs$" ".out" expected_file "${SCRIPT}")
-execute_process(COMMAND ${LAUNCHER} "${DRIVER}" "${SCRIPT}"
+# LAUNCHER, when given, runs the driver (Node for the browser build's). Each script runs in a
+# folder of its own, emptied first, where the files it saves are written.
+string(REGEX REPLACE "\.zs$" ".out" expected_file "${SCRIPT}")
+file(REMOVE_RECURSE "${WORK_DIR}")
+file(MAKE_DIRECTORY "${WORK_DIR}")
+execute_process(COMMAND ${LAUNCHER} "${DRIVER}" "${SCRIPT}" WORKING_DIRECTORY "${WORK_DIR}"
     OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status)
 file(READ "${expected_file}" expected)
 if(NOT status EQUAL 0)

@@ -75,6 +75,9 @@ void Application::unload(Form& form)
         return;
     if (m_held && m_held->form == &form)
         m_held.reset();
+    // The window's history goes with it; a window loaded later at the same address starts afresh.
+    m_histories.erase(&form);
+    m_beforeAction.erase(&form);
     std::erase(m_frontToBack, &form);
     m_closing.push_back(std::move(*it));
     m_open.erase(it);
@@ -90,6 +93,9 @@ void Application::end()
     while (!m_frontToBack.empty())
         unload(*m_frontToBack.front());
     m_held.reset();
+    m_actionDepth = 0;
+    m_beforeAction.clear();
+    m_histories.clear();
     m_running = false;
     m_host.programEnded();
 }
@@ -125,6 +131,7 @@ void Application::mouseDown(Form& form, Single x, Single y, MouseButton button)
 {
     if (!m_running || m_held || !isOpen(&form))
         return;
+    beginAction();
     Control* target = form.topmostAt(x, y, [](Control const& c) { return c.takesPointer(); });
     if (!target) {
         bringToFront(form);
@@ -132,13 +139,22 @@ void Application::mouseDown(Form& form, Single x, Single y, MouseButton button)
         return;
     }
     pressControl(form, *target, x - target->left, y - target->top, button);
+    endActionUnlessHeld();
 }
 
 void Application::mouseDownOn(Form& form, Control& control, Single x, Single y, MouseButton button)
 {
     if (!m_running || m_held || !isOpen(&form) || !control.visible)
         return;
+    beginAction();
     pressControl(form, control, x, y, button);
+    endActionUnlessHeld();
+}
+
+void Application::endActionUnlessHeld()
+{
+    if (!m_held)
+        endAction();
 }
 
 void Application::pressControl(Form& form, Control& control, Single x, Single y, MouseButton button)
@@ -203,6 +219,10 @@ void Application::mouseUp(Form* form, Single x, Single y)
         return;
     Held const held = *m_held;
     m_held.reset();
+    struct ActionEnd {
+        Application& app;
+        ~ActionEnd() { app.endAction(); }
+    } const actionEnd { *this };
     if (form != held.form || !isOpen(form))
         return; // released in another window or outside every window: nothing takes it
     dispatch([&] {
@@ -226,16 +246,19 @@ void Application::doubleClick(Form& form, Single x, Single y)
 {
     if (!m_running || !isOpen(&form))
         return;
+    beginAction();
     dispatch([&] {
         if (Control* target = form.topmostAt(x, y, [](Control const& c) { return c.takesPointer(); }))
             form.onDoubleClick(*target);
     });
+    endAction();
 }
 
 void Application::key(Form& form, Key key)
 {
     if (!m_running || !isOpen(&form))
         return;
+    beginAction();
     dispatch([&] {
         bringToFront(form);
         switch (key) {
@@ -252,13 +275,79 @@ void Application::key(Form& form, Key key)
             break;
         }
     });
+    endAction();
 }
 
 void Application::closeBox(Form& form)
 {
     if (!m_running || !isOpen(&form))
         return;
+    beginAction();
     dispatch([&] { unload(form); });
+    endAction();
+}
+
+void Application::beginAction()
+{
+    if (m_actionDepth++ > 0)
+        return;
+    for (Form const* form : m_frontToBack)
+        m_beforeAction.emplace(form, form->snapshot());
+}
+
+void Application::endAction()
+{
+    if (m_actionDepth == 0 || --m_actionDepth > 0)
+        return;
+    auto before = std::move(m_beforeAction);
+    m_beforeAction.clear();
+    // Windows unloaded meanwhile took their entry with them; those loaded meanwhile have none.
+    for (auto& [form, state] : before)
+        if (form->snapshot() != state)
+            m_histories[form].record(std::move(state));
+}
+
+bool Application::mayTravelInHistory(Form const& form) const
+{
+    return m_running && !m_held && m_actionDepth == 0 && isOpen(&form);
+}
+
+bool Application::canUndo(Form const& form) const
+{
+    auto const it = m_histories.find(&form);
+    return mayTravelInHistory(form) && it != m_histories.end() && it->second.canUndo();
+}
+
+bool Application::canRedo(Form const& form) const
+{
+    auto const it = m_histories.find(&form);
+    return mayTravelInHistory(form) && it != m_histories.end() && it->second.canRedo();
+}
+
+bool Application::undo(Form& form)
+{
+    if (!canUndo(form))
+        return false;
+    form.restore(m_histories[&form].undo(form.snapshot()));
+    return true;
+}
+
+bool Application::redo(Form& form)
+{
+    if (!canRedo(form))
+        return false;
+    form.restore(m_histories[&form].redo(form.snapshot()));
+    return true;
+}
+
+bool Application::replaceState(Form& form, FormSnapshot const& state)
+{
+    if (!mayTravelInHistory(form))
+        return false;
+    beginAction();
+    form.restore(state);
+    endAction();
+    return true;
 }
 
 std::optional<DragInProgress> Application::drag() const

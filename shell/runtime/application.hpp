@@ -2,10 +2,12 @@
 #pragma once
 
 #include "form.hpp"
+#include "history.hpp"
 #include "host.hpp"
 #include "types.hpp"
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -73,6 +75,25 @@ public:
     // Called by Form::beginDrag while its MouseDown runs.
     void beginDrag(Form&, Control&);
 
+    // --- undo and redo ----------------------------------------------------------------------
+    // An action is what undo takes back in one step: a press up to the release that ends it, one
+    // key, or whatever a view brackets with these (a drag made with the keyboard). They nest;
+    // when the outermost ends, every window the action changed records its state from before.
+    void beginAction();
+    void endAction();
+    bool actionInProgress() const { return m_actionDepth > 0; }
+
+    // Undo puts the window back as it was before its last action, redo as it was after it. Neither
+    // runs a handler or sounds anything; both do nothing (and return false) while an action runs
+    // or when there is nothing to take back or do again.
+    bool canUndo(Form const&) const;
+    bool canRedo(Form const&) const;
+    bool undo(Form&);
+    bool redo(Form&);
+    // Gives the window this state as one action of its own, which undo can take back (opening a
+    // board file). False, with the window untouched, while another action runs.
+    bool replaceState(Form&, FormSnapshot const&);
+
 private:
     struct Held {
         Form* form = nullptr;
@@ -90,6 +111,9 @@ private:
     template<typename Action> void dispatch(Action&&);
     bool isOpen(Form const*) const;
     void pressControl(Form&, Control&, Single x, Single y, MouseButton);
+    // A press ends its action at once when it leaves no button held (its window was unloaded).
+    void endActionUnlessHeld();
+    bool mayTravelInHistory(Form const&) const;
 
     Host& m_host;
     WindowFactory m_factory;
@@ -98,6 +122,10 @@ private:
     std::vector<std::unique_ptr<Form>> m_closing;
     std::optional<Held> m_held;
     int m_depth = 0;
+    int m_actionDepth = 0;
+    // The state of every window open when the current action began.
+    std::map<Form const*, FormSnapshot> m_beforeAction;
+    std::map<Form const*, WindowHistory> m_histories;
     int m_beeps = 0;
     int m_guideOpenings = 0;
     bool m_running = true;

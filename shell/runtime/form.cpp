@@ -226,4 +226,54 @@ void Form::focusFirstInTabOrder()
         setFocus(*order.front());
 }
 
+FormSnapshot Form::snapshot() const
+{
+    FormSnapshot shot;
+    shot.controls.reserve(m_controls.size());
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        Control const& c = *m_controls[i];
+        shot.controls.push_back(ControlState { c.left, c.top, c.width, c.height, c.visible, c.caption, c.text,
+            c.appearance, c.tabIndex, c.x1, c.y1, c.x2, c.y2, c.picture });
+        if (m_focus == &c)
+            shot.focus = static_cast<int>(i);
+    }
+    shot.module = moduleState();
+    return shot;
+}
+
+void Form::restore(FormSnapshot const& shot)
+{
+    if (shot.controls.size() != m_controls.size() || shot.focus >= static_cast<int>(m_controls.size()))
+        throw RuntimeError("A saved state of another window cannot be put back in " + m_window.name);
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        Control& c = *m_controls[i];
+        ControlState const& s = shot.controls[i];
+        c.left = s.left;
+        c.top = s.top;
+        c.width = s.width;
+        c.height = s.height;
+        c.visible = s.visible;
+        c.caption = s.caption;
+        c.text = s.text;
+        c.appearance = s.appearance;
+        c.tabIndex = s.tabIndex;
+        c.x1 = s.x1;
+        c.y1 = s.y1;
+        c.x2 = s.x2;
+        c.y2 = s.y2;
+        c.picture = s.picture;
+    }
+    m_focus = shot.focus < 0 ? nullptr : m_controls[static_cast<std::size_t>(shot.focus)].get();
+    restoreModuleState(shot.module);
+}
+
+std::vector<Control const*> Form::controlsInLayoutOrder() const
+{
+    std::vector<Control const*> order;
+    order.reserve(m_controls.size());
+    for (auto const& c : m_controls)
+        order.push_back(c.get());
+    return order;
+}
+
 } // namespace zelmora

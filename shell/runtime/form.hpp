@@ -2,6 +2,7 @@
 #pragma once
 
 #include "control.hpp"
+#include "snapshot.hpp"
 #include "types.hpp"
 
 #include <map>
@@ -79,6 +80,21 @@ public:
     void moveFocusAlongTabOrder(bool forward);
     // The control that holds the focus when the window opens.
     void focusFirstInTabOrder();
+
+    // --- state ------------------------------------------------------------------------------
+    // The window as it stands, and putting such a state back; no handler runs.
+    FormSnapshot snapshot() const;
+    // The snapshot must come from this window (or be checked against it, as board files are).
+    void restore(FormSnapshot const&);
+    // The controls in layout order, as a snapshot lists them.
+    std::vector<Control const*> controlsInLayoutOrder() const;
+
+    // The module's own fields. A window with none keeps the empty defaults.
+    virtual ModuleState moduleState() const { return {}; }
+    virtual void restoreModuleState(ModuleState const&) { }
+    // Why the module could not hold these fields (a value its rules cannot work with), or empty.
+    // The names, kinds and sizes already match moduleState() when this is asked.
+    virtual std::string moduleStateProblem(ModuleState const&) const { return {}; }
 
     // --- events -----------------------------------------------------------------------------
     virtual void onLoad() { }

@@ -251,6 +251,7 @@ void ScriptRunner::execute(std::vector<std::string> const& words)
         app().closeBox(form);
     } else if (command == "print") {
         print(words);
+    } else if (runHistoryOrFileCommand(words)) {
     } else {
         throw LineError { "unknown command " + command };
     }

@@ -39,6 +39,8 @@ private:
     };
     void execute(std::vector<std::string> const& words);
     void print(std::vector<std::string> const& words);
+    // undo, redo, save and load; false for any other command.
+    bool runHistoryOrFileCommand(std::vector<std::string> const& words);
     Form& openWindow(std::string const& name);
     Control& visibleControl(Form&, std::string const& name);
     Application& app();

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace zelmora {
+
+class Application;
+class Form;
+
+// A saved board: UTF-8 JSON naming its format, its version and the window it belongs to, and
+// holding every value the window's behaviour depends on.
+inline constexpr std::string_view boardFileExtension = ".zelmora";
+inline constexpr std::string_view boardFileMimeType = "application/x-zelmora-board";
+// A board with every tile out is some 40 KiB; anything far larger is no board.
+inline constexpr std::size_t boardFileMaxBytes = 1 << 20;
+
+// Why a file was not opened.
+enum class Refusal { None, Unreadable, TooLarge, NotBoardFile, OtherBoard, NewerVersion, Damaged, Busy };
+
+struct LoadResult {
+    Refusal refusal = Refusal::None;
+    std::string message; // for the learner or teacher, in Arabic; empty when loaded
+    std::string detail;  // what exactly was wrong, in English, for logs and tests
+
+    bool loaded() const { return refusal == Refusal::None; }
+};
+
+struct SaveResult {
+    bool saved = false;
+    std::string message; // Arabic, empty when saved
+    std::string detail;  // English
+};
+
+// The window's board as the file's text.
+std::string saveBoard(Form const&);
+// Checks every value of the file against the window first; then gives the window that state as
+// one action (undo takes it back), or refuses and leaves the window exactly as it was.
+LoadResult loadBoard(Application&, Form&, std::string_view bytes);
+
+// The same, to and from a file. Saving writes a new file beside the target and renames it over
+// the target, so the target is always either the old file or the whole new one.
+SaveResult saveBoardFile(Form const&, std::filesystem::path const& target);
+LoadResult loadBoardFile(Application&, Form&, std::filesystem::path const& source);
+
+} // namespace zelmora

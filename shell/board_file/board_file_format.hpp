@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/runtime/control.hpp"
+
+#include <array>
+#include <string_view>
+#include <vector>
+
+namespace zelmora::board_file {
+
+inline constexpr std::string_view formatName = "zelmora-board";
+inline constexpr int formatVersion = 1;
+
+// The members of the file's top-level object.
+inline constexpr std::string_view formatKey = "format";
+inline constexpr std::string_view versionKey = "version";
+inline constexpr std::string_view boardKey = "board";
+inline constexpr std::string_view focusKey = "focus";
+inline constexpr std::string_view moduleKey = "module";
+inline constexpr std::string_view controlsKey = "controls";
+inline constexpr std::array topLevelKeys { formatKey, versionKey, boardKey, focusKey, moduleKey, controlsKey };
+
+// A property a control's entry holds. Captions are not among them: the layout fixes them and
+// they say what each tile is.
+enum class Field { Left, Top, Width, Height, X1, Y1, X2, Y2, Visible, Appearance, TabIndex, Text, Picture };
+
+std::string_view keyOf(Field);
+// The properties a control's entry holds, which are those its kind can show or change.
+std::vector<Field> fieldsOf(Control const&);
+
+} // namespace zelmora::board_file

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "refusal_messages.hpp"
+
+#include <array>
+#include <utility>
+
+namespace zelmora {
+
+std::string_view refusalMessage(Refusal refusal)
+{
+    // Each tells what is wrong and that the board on the screen is as it was.
+    static constexpr std::array<std::pair<Refusal, std::string_view>, 8> messages { {
+        { Refusal::None, "" },
+        { Refusal::Unreadable, "تعذّرت قراءة هذا الملف، فلم يُفتح. بقيت اللوحة كما هي." },
+        { Refusal::TooLarge, "هذا الملف أكبر من أن يكون لوحة محفوظة، فلم يُفتح. بقيت اللوحة كما هي." },
+        { Refusal::NotBoardFile, "هذا الملف ليس لوحة محفوظة، فلم يُفتح. بقيت اللوحة كما هي." },
+        { Refusal::OtherBoard, "هذا الملف محفوظ من لوحة أخرى؛ افتحه من تلك اللوحة. بقيت هذه اللوحة كما هي." },
+        { Refusal::NewerVersion, "هذا الملف محفوظ بإصدار أحدث من البرنامج؛ حدّث البرنامج لفتحه. بقيت اللوحة كما هي." },
+        { Refusal::Damaged, "هذا الملف تالف أو فيه قيم غير صالحة، فلم يُفتح. بقيت اللوحة كما هي." },
+        { Refusal::Busy, "أفلت زر الفأرة أولًا، ثم افتح الملف. بقيت اللوحة كما هي." },
+    } };
+    return messages[static_cast<std::size_t>(refusal)].second;
+}
+
+LoadResult refusedLoad(Refusal refusal, std::string detail)
+{
+    return LoadResult { refusal, std::string(refusalMessage(refusal)), std::move(detail) };
+}
+
+} // namespace zelmora
