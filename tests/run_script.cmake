@@ -2,7 +2,7 @@
 # Runs one behaviour script and compares what it prints with the expected output beside it.
 # LAUNCHER, when given, runs the driver (Node for the browser build's). Each script runs in a
 # folder of its own, emptied first, where the files it saves are written.
-string(REGEX REPLACE "\.zs$" ".out" expected_file "${SCRIPT}")
+string(REGEX REPLACE "\\.zs$" ".out" expected_file "${SCRIPT}")
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 execute_process(COMMAND ${LAUNCHER} "${DRIVER}" "${SCRIPT}" WORKING_DIRECTORY "${WORK_DIR}"
