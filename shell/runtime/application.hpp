@@ -76,7 +76,8 @@ public:
     // A drag that the keyboard holds (keyboard_drag.cpp): begun by the first arrow key, Delete or
     // R as a press at the focused control's centre, ended by Enter, Space, Escape, Delete or R as a
     // release. While it lasts the pointer belongs to it, so the mouse counts as held. From the key
-    // that begins it to the key that ends it, it is one learner action.
+    // that begins it to the key that ends it, it is one learner action: a key that finds none in
+    // progress begins the action, and the first key after which none is in progress ends it.
     bool keyboardDragInProgress() const { return m_held && m_held->byKeyboard; }
 
 private:

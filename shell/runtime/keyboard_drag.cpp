@@ -85,7 +85,7 @@ bool Application::keyboardDragKey(Form& form, Key key)
         : key == Key::R                        ? form.keyboardRotationZone()
                                                : nullptr;
     if ((key == Key::Delete || key == Key::R) && (!target || !target->visible))
-        return true;
+        return true; // no drag begins for a drop that cannot happen
     if (!startKeyboardDrag(form))
         return true;
     if (target)
@@ -124,7 +124,10 @@ void Application::stepKeyboardPointer(Form& form, Key key)
 void Application::dropKeyboardDragOn(Form& form, Control& target)
 {
     // The pointer goes to the target's centre, and the drop goes to the target even where another
-    // control lies in front of it there: Delete means the bin, whatever covers it.
+    // control lies in front of it there: Delete means the bin, whatever covers it. A hidden target
+    // takes nothing, and the drag goes on.
+    if (!target.visible)
+        return;
     Single const gx = target.width / 2;
     Single const gy = target.height / 2;
     movePointer(form, target.left + gx, target.top + gy, &target);
