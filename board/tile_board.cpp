@@ -4,6 +4,8 @@
 #include "shell/runtime/numbers.hpp"
 #include "tile_pool.hpp"
 
+#include <algorithm>
+
 namespace zelmora {
 
 TileBoard::TileBoard(FormLayout layout, TileBoardTraits traits)
@@ -14,6 +16,10 @@ TileBoard::TileBoard(FormLayout layout, TileBoardTraits traits)
     // Entry 141 of the homes is never written and stays 0.
     m_homeLeft.assign(m_members.size(), 0);
     m_homeTop.assign(m_members.size(), 0);
+    auto const unitSquare = std::find_if(m_members.begin(), m_members.end(),
+        [](Control const* c) { return c && c->caption == captionOf(TileKind::One); });
+    if (unitSquare != m_members.end())
+        m_unit = (*unitSquare)->width;
 }
 
 void TileBoard::onLoad()
@@ -139,11 +145,14 @@ void TileBoard::revealNext(TileKind kind)
     tile(order.back()).visible = true;
 }
 
+bool TileBoard::isDraggable(Control const& c) const
+{
+    return c.name == "Command1" && !(m_traits.hasSpecialMember && c.index == specialMember);
+}
+
 void TileBoard::onMouseDown(Control& c, MouseButton, int, Single x, Single y)
 {
-    if (c.name != "Command1")
-        return;
-    if (m_traits.hasSpecialMember && c.index == specialMember)
+    if (!isDraggable(c))
         return;
     beginDrag(c);
     m_dragIndex = c.index;
@@ -214,6 +223,26 @@ void TileBoard::onLostFocus(Control& c)
 {
     if (c.name == "Command1")
         onTileLostFocus(c.index);
+}
+
+bool TileBoard::takesKeyboardDrag(Control const& c) const
+{
+    return isDraggable(c);
+}
+
+Single TileBoard::keyboardStep(bool fine) const
+{
+    return fine ? 50 : m_unit;
+}
+
+Control* TileBoard::keyboardBin()
+{
+    return &control("Image2");
+}
+
+Control* TileBoard::keyboardRotationZone()
+{
+    return m_traits.hasRotationZone ? &control("Image1", 1) : nullptr;
 }
 
 } // namespace zelmora

@@ -70,7 +70,16 @@ protected:
     void onDragOver(Control&, Single x, Single y, DragState) override;
     void onLostFocus(Control&) override;
 
+    // A learner without a mouse moves a tile by its board's unit, or 50 twips with Shift, and
+    // throws it into the bin or onto the rotation zone.
+    bool takesKeyboardDrag(Control const&) const override;
+    Single keyboardStep(bool fine) const override;
+    Control* keyboardBin() override;
+    Control* keyboardRotationZone() override;
+
 private:
+    // Every tile is dragged when pressed; the special member never is.
+    bool isDraggable(Control const&) const;
     void revealNext(TileKind);
     void dropOnBoard(Single x, Single y);
     void dropOnTile(int targetIndex, Single x, Single y);
@@ -84,6 +93,7 @@ private:
     Integer m_dragIndex = 0;
     Integer m_grabX = 0;
     Integer m_grabY = 0;
+    Single m_unit = 0; // the side of the board's unit square tile, as laid out
 };
 
 } // namespace zelmora

@@ -189,34 +189,43 @@ void Application::beginDrag(Form& form, Control& control)
 
 void Application::mouseMove(Form& form, Single x, Single y)
 {
-    if (!m_running || !m_held)
+    if (!m_running || !m_held || m_held->byKeyboard)
         return;
-    dispatch([&] {
-        Held& held = *m_held;
-        bool const inForm = &form == held.form && form.clientAreaCovers(x, y);
-        held.pointerInForm = inForm;
-        if (inForm) {
-            held.pointerX = x;
-            held.pointerY = y;
-        }
-        if (!held.dragging)
-            return;
-        Control* const target
-            = inForm ? form.topmostAt(x, y, [](Control const& c) { return c.takesDrops(); }) : nullptr;
-        Control* const previous = held.over;
-        held.over = target;
-        if (previous && previous != target)
-            held.form->onDragOver(*previous, x - previous->left, y - previous->top, DragState::Leave);
-        if (target && isOpen(&form))
-            form.onDragOver(
-                *target, x - target->left, y - target->top, previous == target ? DragState::Over : DragState::Enter);
-    });
+    dispatch([&] { movePointer(form, x, y); });
+}
+
+void Application::movePointer(Form& form, Single x, Single y, Control* forcedOver)
+{
+    Held& held = *m_held;
+    bool const inForm = &form == held.form && form.clientAreaCovers(x, y);
+    held.pointerInForm = inForm;
+    if (inForm) {
+        held.pointerX = x;
+        held.pointerY = y;
+    }
+    if (!held.dragging)
+        return;
+    Control* const target = forcedOver ? forcedOver
+        : inForm                       ? form.topmostAt(x, y, [](Control const& c) { return c.takesDrops(); })
+                                       : nullptr;
+    Control* const previous = held.over;
+    held.over = target;
+    if (previous && previous != target)
+        held.form->onDragOver(*previous, x - previous->left, y - previous->top, DragState::Leave);
+    if (target && isOpen(&form))
+        form.onDragOver(
+            *target, x - target->left, y - target->top, previous == target ? DragState::Over : DragState::Enter);
 }
 
 void Application::mouseUp(Form* form, Single x, Single y)
 {
-    if (!m_running || !m_held)
+    if (!m_running || !m_held || m_held->byKeyboard)
         return;
+    release(form, x, y);
+}
+
+void Application::release(Form* form, Single x, Single y)
+{
     Held const held = *m_held;
     m_held.reset();
     struct ActionEnd {
@@ -244,7 +253,7 @@ void Application::mouseUp(Form* form, Single x, Single y)
 
 void Application::doubleClick(Form& form, Single x, Single y)
 {
-    if (!m_running || !isOpen(&form))
+    if (!m_running || !isOpen(&form) || keyboardDragInProgress())
         return;
     beginAction();
     dispatch([&] {
@@ -258,9 +267,13 @@ void Application::key(Form& form, Key key)
 {
     if (!m_running || !isOpen(&form))
         return;
-    beginAction();
+    // A keyboard drag is one action from the key that begins it to the key that ends it.
+    if (!keyboardDragInProgress())
+        beginAction();
     dispatch([&] {
         bringToFront(form);
+        if (keyboardDragKey(form, key))
+            return;
         switch (key) {
         case Key::Tab:
             form.moveFocusAlongTabOrder(true);
@@ -273,9 +286,12 @@ void Application::key(Form& form, Key key)
             if (Control* focused = form.focus(); focused && focused->visible && focused->isButton())
                 form.onClick(*focused);
             break;
+        default:
+            break; // the keys of keyboard dragging, handled above
         }
     });
-    endAction();
+    if (!keyboardDragInProgress())
+        endAction();
 }
 
 void Application::closeBox(Form& form)

@@ -93,6 +93,12 @@ public:
     // Gives the window this state as one action of its own, which undo can take back (opening a
     // board file). False, with the window untouched, while another action runs.
     bool replaceState(Form&, FormSnapshot const&);
+    // A drag that the keyboard holds (keyboard_drag.cpp): begun by the first arrow key, Delete or
+    // R as a press at the focused control's centre, ended by Enter, Space, Escape, Delete or R as a
+    // release. While it lasts the pointer belongs to it, so the mouse counts as held. From the key
+    // that begins it to the key that ends it, it is one learner action: a key that finds none in
+    // progress begins the action, and the first key after which none is in progress ends it.
+    bool keyboardDragInProgress() const { return m_held && m_held->byKeyboard; }
 
 private:
     struct Held {
@@ -106,6 +112,7 @@ private:
         Single pointerX = 0;
         Single pointerY = 0;
         bool pointerInForm = true;
+        bool byKeyboard = false;
     };
     // Runs one piece of input; windows unloaded meanwhile are destroyed when the outermost ends.
     template<typename Action> void dispatch(Action&&);
@@ -114,6 +121,16 @@ private:
     // A press ends its action at once when it leaves no button held (its window was unloaded).
     void endActionUnlessHeld();
     bool mayTravelInHistory(Form const&) const;
+    // The pointer of the held button moves; a drag raises DragOver there, on forcedOver if given.
+    void movePointer(Form&, Single x, Single y, Control* forcedOver = nullptr);
+    // The held button is released at (x, y) of the window: a drop, or a click.
+    void release(Form*, Single x, Single y);
+
+    // keyboard_drag.cpp: true when the key belongs to keyboard dragging and has been handled.
+    bool keyboardDragKey(Form&, Key);
+    bool startKeyboardDrag(Form&);
+    void stepKeyboardPointer(Form&, Key);
+    void dropKeyboardDragOn(Form&, Control&);
 
     Host& m_host;
     WindowFactory m_factory;

@@ -106,6 +106,16 @@ public:
     virtual void onDragOver(Control&, Single /*x*/, Single /*y*/, DragState) { }
     virtual void onLostFocus(Control&) { }
 
+    // --- keyboard drag ----------------------------------------------------------------------
+    // What a learner without a mouse may move and where to. The runtime knows no tiles: the
+    // window says which focused controls an arrow key drags (as a press at their centre would),
+    // how far one arrow moves the pointer (fine: with Shift), and which controls Delete and R drop
+    // on. The defaults take no keyboard drag at all.
+    virtual bool takesKeyboardDrag(Control const&) const { return false; }
+    virtual Single keyboardStep(bool /*fine*/) const { return 0; }
+    virtual Control* keyboardBin() { return nullptr; }
+    virtual Control* keyboardRotationZone() { return nullptr; }
+
 private:
     friend class Application;
     void attach(Application& app) { m_app = &app; }

@@ -29,6 +29,24 @@ enum class MouseButton { Left = 1, Right = 2, Middle = 4 };
 
 enum class DragState { Enter = 0, Leave = 1, Over = 2 };
 
-enum class Key { Tab, ShiftTab, Space, Enter };
+// The keys the runtime acts on. The arrows, Escape, Delete and R move a control by keyboard where
+// the window lets them (keyboard_drag.cpp); the others walk the focus and click.
+enum class Key {
+    Tab,
+    ShiftTab,
+    Space,
+    Enter,
+    Left,
+    Right,
+    Up,
+    Down,
+    ShiftLeft,
+    ShiftRight,
+    ShiftUp,
+    ShiftDown,
+    Escape,
+    Delete,
+    R,
+};
 
 } // namespace zelmora

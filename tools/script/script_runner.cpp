@@ -236,8 +236,12 @@ void ScriptRunner::execute(std::vector<std::string> const& words)
     } else if (command == "key") {
         expect(3, 3);
         Form& form = openWindow(words[1]);
-        static std::pair<std::string_view, Key> const keys[]
-            = { { "tab", Key::Tab }, { "shift+tab", Key::ShiftTab }, { "space", Key::Space }, { "enter", Key::Enter } };
+        static std::pair<std::string_view, Key> const keys[] = { { "tab", Key::Tab }, { "shift+tab", Key::ShiftTab },
+            { "space", Key::Space }, { "enter", Key::Enter },
+            // keyboard dragging
+            { "left", Key::Left }, { "right", Key::Right }, { "up", Key::Up }, { "down", Key::Down },
+            { "shift+left", Key::ShiftLeft }, { "shift+right", Key::ShiftRight }, { "shift+up", Key::ShiftUp },
+            { "shift+down", Key::ShiftDown }, { "escape", Key::Escape }, { "delete", Key::Delete }, { "r", Key::R } };
         auto const it
             = std::find_if(std::begin(keys), std::end(keys), [&](auto const& k) { return k.first == words[2]; });
         if (it == std::end(keys))
