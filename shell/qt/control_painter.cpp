@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "control_painter.hpp"
 
+#include "focus_ring.hpp"
 #include "font_setup.hpp"
 #include "guide_icon.hpp"
 #include "pictures.hpp"
@@ -158,13 +159,8 @@ QPixmap const& ControlPainter::button(ButtonKey const& key, Control const& c)
     text.setWrapMode(QTextOption::NoWrap);
     p.drawText(QRectF(area), caption, text);
 
-    if (key.focused) {
-        // The focus is a dotted frame just inside the bevel, over the button's own colour.
-        int const inset = whole(3 * key.zoom);
-        p.setPen(QPen(fore, 1, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(area.adjusted(inset, inset, -inset - 1, -inset - 1));
-    }
+    if (key.focused)
+        FocusRing::paint(p, area, key.zoom);
     p.end();
     return m_buttons.emplace(key, std::move(pixmap)).first->second;
 }
