@@ -79,9 +79,11 @@ Place areaPlace(Form const& form, Control const& tile)
         return { "على الشريط السفلي، في العرض", {} };
     if (form.control("Shape3").covers(tile.left, tile.top))
         return { "داخل مستطيل الناتج", {} };
-    if (form.control("Shape4").covers(tile.left, tile.top))
+    // The palette's homes lie on the white board itself: a tile there has not been placed yet.
+    std::string_view const off = offRegion(form, tile);
+    if (off != "في مكانها الأول"sv && form.control("Shape4").covers(tile.left, tile.top))
         return { "على اللوحة", {} };
-    return { offRegion(form, tile), {} };
+    return { off, {} };
 }
 
 Place signedAreaPlace(Form const& form, Control const& tile)

@@ -22,8 +22,9 @@ TEST(AccessibleNames, EveryListedControlIsNamedAfterRandomActions)
                 for (Control const* c : accessibleControls(form)) {
                     std::string const name = accessibleNameOf(form, *c);
                     ASSERT_FALSE(name.empty()) << form.name() << "." << c->qualifiedName() << " after " << step;
-                    if (c->name == "Command1" && c->index >= 0 && c->index < 141 && !c->caption.empty())
+                    if (c->name == "Command1" && c->index >= 0 && c->index < 141 && !c->caption.empty()) {
                         ASSERT_NE(name.find("، "), std::string::npos) << name << " after " << step;
+                    }
                 }
             });
     }
