@@ -66,4 +66,18 @@ std::optional<Arm> Strips::armOf(Control const& t) const
     return std::nullopt;
 }
 
+Quadrants::Quadrants(Form const& board)
+{
+    for (std::size_t q = 0; q < m_shapes.size(); ++q)
+        m_shapes[q] = &board.control("Shape7", static_cast<int>(q));
+}
+
+std::optional<Quadrant> Quadrants::at(Single x, Single y) const
+{
+    for (std::size_t q = 0; q < m_shapes.size(); ++q)
+        if (m_shapes[q]->covers(x, y))
+            return static_cast<Quadrant>(q);
+    return std::nullopt;
+}
+
 } // namespace zelmora

@@ -3,6 +3,7 @@
 
 #include "shell/runtime/form.hpp"
 
+#include <array>
 #include <optional>
 
 namespace zelmora {
@@ -31,6 +32,21 @@ public:
 private:
     Control const& m_vertical;
     Control const& m_horizontal;
+};
+
+// The four quadrants Shape7(0) to Shape7(3): grey upper left and lower right, where a product
+// is negative, and white upper right and lower left, where it is positive.
+enum class Quadrant { UpperLeft, LowerRight, UpperRight, LowerLeft };
+
+class Quadrants {
+public:
+    explicit Quadrants(Form const& board);
+    // The quadrant that holds a point, half-open; none outside all four.
+    std::optional<Quadrant> at(Single x, Single y) const;
+    static int signOf(Quadrant q) { return q == Quadrant::UpperLeft || q == Quadrant::LowerRight ? -1 : +1; }
+
+private:
+    std::array<Control const*, 4> m_shapes {};
 };
 
 } // namespace zelmora

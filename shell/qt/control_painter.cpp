@@ -2,6 +2,7 @@
 #include "control_painter.hpp"
 
 #include "caption_fit.hpp"
+#include "focus_ring.hpp"
 #include "font_setup.hpp"
 #include "guide_icon.hpp"
 #include "pictures.hpp"
@@ -154,13 +155,8 @@ QPixmap const& ControlPainter::button(ButtonKey const& key, Control const& c)
     text.setWrapMode(QTextOption::NoWrap);
     p.drawText(QRectF(area).translated(fit.shift), caption, text);
 
-    if (key.focused) {
-        // The focus is a dotted frame just inside the bevel, over the button's own colour.
-        int const inset = whole(3 * key.zoom);
-        p.setPen(QPen(fore, 1, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(area.adjusted(inset, inset, -inset - 1, -inset - 1));
-    }
+    if (key.focused)
+        FocusRing::paint(p, area, key.zoom);
     p.end();
     return m_buttons.emplace(key, std::move(pixmap)).first->second;
 }

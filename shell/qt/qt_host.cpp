@@ -24,7 +24,9 @@ QtHost::QtHost()
         QMetaObject::invokeMethod(
             QCoreApplication::instance(), [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
     })
-{ }
+{
+    installAccessibleForms();
+}
 
 namespace {
 
@@ -61,6 +63,7 @@ void QtHost::deliver(std::function<void()> const& input)
 {
     if (m_failed || m_ended)
         return;
+    m_accessibility.before(*m_app);
     try {
         input();
     } catch (RuntimeError const& e) {
@@ -69,6 +72,8 @@ void QtHost::deliver(std::function<void()> const& input)
         fail(QString::fromStdString(e.what()));
     }
     repaintAll();
+    if (!m_failed)
+        m_accessibility.after(*m_app, [this](Form const& form) { return viewOf(form); });
 }
 
 void QtHost::fail(QString const& message)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "accessible_form.hpp"
 #include "board_actions.hpp"
 #include "shell/runtime/application.hpp"
 #include "shell/runtime/host.hpp"
@@ -76,6 +77,7 @@ private:
     QObject m_queue;
     std::unique_ptr<GuideWindow> m_guide;
     SystemSound m_sound;
+    AccessibilityReporter m_accessibility;
 };
 
 } // namespace zelmora::qt

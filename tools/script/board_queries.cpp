@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board_queries.hpp"
 
+#include "shell/accessible_names.hpp"
 #include "shell/board_algebra.hpp"
 
 namespace zelmora {
@@ -19,17 +20,29 @@ std::optional<std::string> algebraLine(Form const& form)
     return line + "\n";
 }
 
+// frmZelmora1.Command10 name="رجوع" role=button, one line per control a screen reader lists.
+std::string namesLines(Form const& form)
+{
+    std::string lines;
+    for (Control const* c : accessibleControls(form))
+        lines += form.name() + "." + c->qualifiedName() + " name=\"" + accessibleNameOf(form, *c)
+            + "\" role=" + std::string(roleToken(accessibleRoleOf(*c))) + "\n";
+    return lines;
+}
+
 } // namespace
 
 bool isBoardQuery(std::string_view what)
 {
-    return what == "algebra";
+    return what == "algebra" || what == "names";
 }
 
 std::optional<std::string> boardQuery(Form const& form, std::string_view what)
 {
     if (what == "algebra")
         return algebraLine(form);
+    if (what == "names")
+        return namesLines(form);
     return std::nullopt;
 }
 

@@ -9,7 +9,7 @@
 
 namespace zelmora {
 
-// The queries about what a board stands for: `algebra`.
+// The queries about what a window stands for: `algebra`, and `names` as a screen reader reads them.
 bool isBoardQuery(std::string_view what);
 
 // The query's lines, each ending in a newline; none when the window has nothing to say (the
