@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The pictures images show, by the name the core gives them, each decoded before it is painted.
+// The pictures images show, by the name the core gives them, each loaded before it is painted.
+// They are a few small PNGs: drawing one decodes it at once, so nothing waits on the decoder.
 const NAMES = ["bin-empty", "bin-full", "balance", "document-32"];
 const pictures = new Map();
 const loading = new Map();
@@ -7,8 +8,11 @@ const loading = new Map();
 function load(name) {
   if (!loading.has(name)) {
     const image = new Image();
-    image.src = `pictures/${name}.png`;
-    loading.set(name, image.decode().then(() => { pictures.set(name, image); }));
+    loading.set(name, new Promise((resolve, reject) => {
+      image.onload = () => { pictures.set(name, image); resolve(); };
+      image.onerror = () => reject(new Error(`pictures/${name}.png did not load`));
+      image.src = `pictures/${name}.png`;
+    }));
   }
   return loading.get(name);
 }
