@@ -119,6 +119,30 @@ describe("dragging tiles", () => {
     }
   }
 
+  // The classroom bar above a board takes room from the client area: the canvas follows it and
+  // the board is painted again at its new size, with nothing stretched.
+  test("the canvas follows its client area when a bar above it grows", async () => {
+    const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, deviceScaleFactor: 2 });
+    const page = await openSite(context, site.url);
+    await script(page, "open frmZelmora1");
+    const sizes = () => page.evaluate(() => {
+      const client = document.querySelector("section.window[data-window=frmZelmora1] .client");
+      const canvas = client.querySelector("canvas");
+      return { client: [client.clientWidth * 2, client.clientHeight * 2], canvas: [canvas.width, canvas.height] };
+    });
+    const before = await sizes();
+    assert.deepEqual(before.canvas, before.client);
+    await page.evaluate(() => {
+      const bar = document.querySelector("section.window[data-window=frmZelmora1] .toolbar");
+      bar.append(Object.assign(document.createElement("div"), { style: "height: 40px" }));
+    });
+    await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+    const after = await sizes();
+    assert.equal(after.client[1], before.client[1] - 80);
+    assert.deepEqual(after.canvas, after.client);
+    await context.close();
+  });
+
   test("a release outside the window ends the drag and leaves the tile", async () => {
     const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
     const page = await openSite(context, site.url);

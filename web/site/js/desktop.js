@@ -68,6 +68,7 @@ export class Desktop {
           onClose: (w) => this.deliver((core) => core.closeBox(w)),
           onActivate: (w) => this.deliver((core) => core.bringToFront(w)),
           onToggleMaximize: (w) => this.toggleMaximize(w),
+          onClientResized: () => this.render(),
         });
         this.frames.set(name, frame);
         this.root.append(frame.el);
