@@ -9,7 +9,7 @@ import { launchBrowser, openSite, pointOf, script } from "../web/tests/browser.m
 import { serveSite } from "../web/tests/static_server.mjs";
 
 const root = fileURLToPath(new URL("../", import.meta.url));
-const site = await serveSite(`${root}build-web/site`, { gzip: true });
+const site = await serveSite(process.env.SITE ?? `${root}build-web/site`, { gzip: true });
 const browser = await launchBrowser();
 const median = (values) => values.sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const RUNS = Number(process.env.RUNS ?? 9);
@@ -26,7 +26,7 @@ console.log(`load average ${loadavg().map((l) => l.toFixed(2)).join(" ")} on thi
   await page.waitForTimeout(500);
   const files = new Map(site.served.map((f) => [f.path, f.bytes]));
   const total = [...files.values()].reduce((a, b) => a + b, 0);
-  const listed = JSON.parse(readFileSync(`${root}build-web/site/precache.js`, "utf8").match(/ZELMORA_FILES = (.*);/)[1]);
+  const listed = JSON.parse(readFileSync(`${process.env.SITE ?? `${root}build-web/site`}/precache.js`, "utf8").match(/ZELMORA_FILES = (.*);/)[1]);
   console.log(`site download (gzip): ${(total / 1024).toFixed(1)} KiB in ${files.size} files `
     + `(${listed.length} listed for offline)  target < 1536 KiB`);
   await context.close();
