@@ -20,7 +20,7 @@ packages=(
   # the Debian package and its checks; the scalable icon drawn into PNG sizes
   lintian appstream desktop-file-utils shared-mime-info librsvg2-bin
   # the browser edition: the compiler, subset fonts, and the browser its tests drive
-  emscripten python3-fonttools python3-brotli chromium
+  emscripten python3-fonttools python3-brotli chromium esbuild
   # the accessibility tests: the AT-SPI bus and a client that reads it
   at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus-x11 xdotool
 )

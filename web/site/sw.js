@@ -6,6 +6,16 @@ importScripts("precache.js");
 const CACHE = `zelmora-${self.ZELMORA_VERSION}`;
 
 self.addEventListener("install", (event) => {
+  // Where the browser can, it answers the site's requests from the cache itself, without starting
+  // this worker: a worker's start-up would otherwise stand before every page load. A request with
+  // a query string goes to the handler below, which finds the file without it; a file the cache
+  // does not hold comes from the network.
+  if (event.addRoutes) {
+    event.waitUntil(event.addRoutes({
+      condition: { requestMethod: "GET", urlPattern: new URLPattern({ search: "" }) },
+      source: { cacheName: CACHE },
+    }).catch(() => {}));
+  }
   event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(self.ZELMORA_FILES)).then(() => self.skipWaiting()));
 });
 

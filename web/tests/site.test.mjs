@@ -4,9 +4,13 @@
 // double click, a zero pair's beep, the guide, the end of the program, and the site offline.
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
+import { mkdtempSync, readFileSync, rmSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
 import { after, before, describe, test } from "node:test";
 import { fileURLToPath } from "node:url";
-import { launchBrowser, openSite, pointOf, script } from "./browser.mjs";
+import { chromium } from "playwright-core";
+import { CHROMIUM_ARGS, launchBrowser, openSite, pointOf, script } from "./browser.mjs";
 import { serveSite } from "./static_server.mjs";
 
 const build = fileURLToPath(new URL("../../build-web/", import.meta.url));
@@ -115,6 +119,30 @@ describe("dragging tiles", () => {
     }
   }
 
+  // The classroom bar above a board takes room from the client area: the canvas follows it and
+  // the board is painted again at its new size, with nothing stretched.
+  test("the canvas follows its client area when a bar above it grows", async () => {
+    const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, deviceScaleFactor: 2 });
+    const page = await openSite(context, site.url);
+    await script(page, "open frmZelmora1");
+    const sizes = () => page.evaluate(() => {
+      const client = document.querySelector("section.window[data-window=frmZelmora1] .client");
+      const canvas = client.querySelector("canvas");
+      return { client: [client.clientWidth * 2, client.clientHeight * 2], canvas: [canvas.width, canvas.height] };
+    });
+    const before = await sizes();
+    assert.deepEqual(before.canvas, before.client);
+    await page.evaluate(() => {
+      const bar = document.querySelector("section.window[data-window=frmZelmora1] .toolbar");
+      bar.append(Object.assign(document.createElement("div"), { style: "height: 40px" }));
+    });
+    await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+    const after = await sizes();
+    assert.equal(after.client[1], before.client[1] - 80);
+    assert.deepEqual(after.canvas, after.client);
+    await context.close();
+  });
+
   test("a release outside the window ends the drag and leaves the tile", async () => {
     const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
     const page = await openSite(context, site.url);
@@ -199,5 +227,71 @@ describe("offline", () => {
     assert.equal(await script(page, "open frmZelmora5\nprint windows"), "windows=frmZelmora5 frmZelmora\n");
     assert.deepEqual(page.errors, []);
     await context.close();
+  });
+});
+
+describe("start-up and installing", () => {
+  // The menu's first paint waits for its own faces: with every face slow to arrive, what it first
+  // shows is what it shows once every face is in, not a fallback face repainted later.
+  test("the menu's first paint is set in its own faces", async () => {
+    const context = await browser.newContext({ viewport: { width: 1000, height: 700 } });
+    await context.route(/\.woff2$/, async (route) => {
+      await new Promise((r) => setTimeout(r, 400));
+      await route.continue();
+    });
+    const page = await context.newPage();
+    await page.addInitScript(() => {
+      // The canvas as it stood at the first paint.
+      performance.mark = new Proxy(performance.mark, { apply(mark, self, args) {
+        if (args[0] === "zelmora-first-paint") window.firstPaint = document.querySelector("canvas").toDataURL();
+        return Reflect.apply(mark, self, args);
+      } });
+    });
+    await page.goto(site.url);
+    await page.waitForFunction(() => window.zelmora?.ready === true);
+    await page.evaluate(() => document.fonts.ready);
+    await page.setViewportSize({ width: 1001, height: 700 }); // lays out and paints again ...
+    await page.setViewportSize({ width: 1000, height: 700 }); // ... at the first size
+    await page.waitForTimeout(100);
+    const [first, settled] = await page.evaluate(() => [window.firstPaint, document.querySelector("canvas").toDataURL()]);
+    assert.ok(first?.length > 1000);
+    assert.ok(first === settled, "the menu changed once every face had arrived");
+    await context.close();
+  });
+
+  test("Chromium offers to install the site, with icons of every size it asks for", async () => {
+    const profile = mkdtempSync(join(tmpdir(), "zelmora-install-"));
+    const context = await chromium.launchPersistentContext(profile,
+      { executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium", args: CHROMIUM_ARGS });
+    try {
+      const manifest = JSON.parse(readFileSync(`${build}site/manifest.webmanifest`, "utf8"));
+      const page = await context.newPage();
+      const cdp = await context.newCDPSession(page);
+      const installabilityErrors = async () => {
+        await page.waitForFunction(() => window.zelmora?.ready === true);
+        return (await cdp.send("Page.getInstallabilityErrors")).installabilityErrors;
+      };
+      // First with the icons a browser tab needs and no more: the check refuses it, so it is not vacuous.
+      await page.route("**/manifest.webmanifest", (route) => route.fulfill({ contentType: "application/manifest+json",
+        body: JSON.stringify({ ...manifest, icons: manifest.icons.filter((icon) => parseInt(icon.sizes) < 144) }) }));
+      await page.goto(site.url);
+      assert.notDeepEqual(await installabilityErrors(), []);
+      await page.unrouteAll();
+      await page.reload();
+      assert.deepEqual(await installabilityErrors(), []);
+      for (const icon of manifest.icons) {
+        const size = await page.evaluate(async (src) => {
+          const image = new Image();
+          image.src = src;
+          await image.decode();
+          return `${image.naturalWidth}x${image.naturalHeight}`;
+        }, icon.src);
+        assert.equal(size, icon.sizes, icon.src);
+      }
+      assert.ok(manifest.icons.some((icon) => icon.purpose === "maskable" && icon.sizes === "512x512"));
+    } finally {
+      await context.close();
+      rmSync(profile, { recursive: true, force: true });
+    }
   });
 });

@@ -4,8 +4,24 @@ import loadZelmora from "../zelmora.mjs";
 
 let modulePromise = null;
 
+// The page starts compiling zelmora.wasm before this script runs (see index.html); the loader
+// only instantiates that module. Without it (the script loaded on its own) the loader fetches
+// and compiles the core itself.
+function instantiateCompiled(imports, receiveInstance) {
+  self.zelmoraCompiledCore
+    .then((compiled) => WebAssembly.instantiate(compiled, imports))
+    .then((instance) => receiveInstance(instance))
+    .catch((error) => rejectLoad(error));
+  return {};
+}
+let rejectLoad = () => {};
+
 export async function loadCore() {
-  modulePromise ??= loadZelmora();
+  modulePromise ??= new Promise((resolve, reject) => {
+    rejectLoad = reject;
+    const options = self.zelmoraCompiledCore ? { instantiateWasm: instantiateCompiled } : {};
+    loadZelmora(options).then(resolve, reject);
+  });
   return new Core(await modulePromise);
 }
 

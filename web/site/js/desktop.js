@@ -16,8 +16,10 @@ export class Desktop {
     this.frames = new Map();
     this.frameRequested = false;
     this.lastDrag = "null";
+    this.arranged = ""; // the window list the frames were last laid out for; "" lays them out again
     window.addEventListener("resize", () => {
       for (const frame of this.frames.values()) frame.placed = null;
+      this.arranged = "";
       this.render();
     });
   }
@@ -47,7 +49,12 @@ export class Desktop {
     if (events.length) this.onEvents(events, state);
   }
 
+  // Frames are made, dropped, stacked and laid out only when the window list changed or the
+  // viewport did: most input changes neither, and laying out reads the page's geometry.
   sync(names) {
+    const arrangement = names.join(" ");
+    if (arrangement === this.arranged) return;
+    this.arranged = arrangement;
     for (const [name, frame] of this.frames) {
       if (!names.includes(name)) {
         frame.el.remove();
@@ -61,6 +68,7 @@ export class Desktop {
           onClose: (w) => this.deliver((core) => core.closeBox(w)),
           onActivate: (w) => this.deliver((core) => core.bringToFront(w)),
           onToggleMaximize: (w) => this.toggleMaximize(w),
+          onClientResized: () => this.render(),
         });
         this.frames.set(name, frame);
         this.root.append(frame.el);
@@ -105,6 +113,13 @@ export class Desktop {
   toggleMaximize(name) {
     const frame = this.frames.get(name);
     frame.maximized = !frame.maximized;
+    this.arranged = "";
+    this.render();
+  }
+
+  // Paints every window again, for faces and pictures that arrived after it was painted.
+  repaintAll() {
+    for (const frame of this.frames.values()) frame.painted = { json: null, size: "" };
     this.render();
   }
 
@@ -116,5 +131,6 @@ export class Desktop {
   clear() {
     for (const frame of this.frames.values()) frame.el.remove();
     this.frames.clear();
+    this.arranged = "";
   }
 }

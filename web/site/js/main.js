@@ -3,10 +3,10 @@
 // guide, the sound and the offline copy.
 import { loadCore } from "./core.js";
 import { Desktop } from "./desktop.js";
-import { loadFonts } from "./fonts.js";
+import { loadAllFaces, loadFacesFor } from "./fonts.js";
 import { createGuideViewer } from "./guide_viewer.js";
 import { attachKeyboardInput } from "./keyboard_input.js";
-import { loadPictures } from "./pictures.js";
+import { loadPictures, picturesOf } from "./pictures.js";
 import { attachPointerInput } from "./pointer_input.js";
 import { bell, enableSoundOnGesture } from "./sound.js";
 import { installHook } from "./test_hook.js";
@@ -52,21 +52,32 @@ function start() {
   focusFront();
 }
 
+// The menu is painted as soon as the core runs and the faces and pictures it shows have arrived,
+// in those faces; everything the boards need follows, and what was painted before it arrived is
+// painted again.
 async function boot() {
-  const [core] = await Promise.all([loadCore(), loadFonts(), loadPictures()]);
+  const core = await loadCore();
+  core.start();
+  const shown = core.state().windows.map((name) => core.window(name));
+  await Promise.all([loadFacesFor(shown), loadPictures(picturesOf(shown))]);
   app.desktop = new Desktop(document.getElementById("desktop"), core, { onEvents });
   attachPointerInput(app.desktop);
   attachKeyboardInput(app.desktop);
   enableSoundOnGesture();
   document.getElementById("restart").addEventListener("click", start);
-  start();
+  app.desktop.render();
+  focusFront();
   performance.mark("zelmora-first-paint");
   app.ready = true;
   document.documentElement.dataset.ready = "true";
+  // The offline copy is fetched once the menu is up, not in competition with it.
+  if ("serviceWorker" in navigator && location.protocol !== "file:")
+    navigator.serviceWorker.register("sw.js").catch(() => {});
+  await Promise.all([loadAllFaces(), loadPictures()]);
+  app.desktop.repaintAll();
 }
 
-boot();
-
-if ("serviceWorker" in navigator && location.protocol !== "file:") {
-  navigator.serviceWorker.register("sw.js").catch(() => {});
-}
+boot().catch((error) => {
+  failure.textContent = `تعذر تشغيل البرنامج: ${error?.message ?? error}`;
+  failure.hidden = false;
+});

@@ -6,7 +6,7 @@ import { fitScale } from "./view_scale.js";
 export const TITLE_HEIGHT = 28;
 
 export class WindowFrame {
-  constructor(snapshot, { onClose, onActivate, onToggleMaximize }) {
+  constructor(snapshot, { onClose, onActivate, onToggleMaximize, onClientResized }) {
     this.name = snapshot.name;
     this.design = { width: snapshot.width, height: snapshot.height, titled: snapshot.titled };
     this.maximized = false;
@@ -52,6 +52,9 @@ export class WindowFrame {
     this.client.append(this.canvas);
     el.append(this.toolbar, this.client);
     this.el = el;
+    // Whatever changes the client area's size (the viewport, the window's frame, a bar above it
+    // growing or shrinking) gives the canvas its new size and has it painted again.
+    new ResizeObserver(() => { if (this.resizeCanvas()) onClientResized(this.name); }).observe(this.client);
   }
 
   // The window's frame in CSS pixels, and its canvas at the device's pixel ratio.
@@ -59,15 +62,16 @@ export class WindowFrame {
     Object.assign(this.el.style, { left: `${x}px`, top: `${y}px`, width: `${w}px`, height: `${h}px` });
   }
 
+  // True when the canvas took a new size.
   resizeCanvas() {
     const ratio = window.devicePixelRatio || 1;
     const box = this.client.getBoundingClientRect();
     const width = Math.max(1, Math.round(box.width * ratio));
     const height = Math.max(1, Math.round(box.height * ratio));
-    if (this.canvas.width !== width || this.canvas.height !== height) {
-      this.canvas.width = width;
-      this.canvas.height = height;
-    }
+    if (this.canvas.width === width && this.canvas.height === height) return false;
+    this.canvas.width = width;
+    this.canvas.height = height;
+    return true;
   }
 
   // Where the client area's twips lie in CSS pixels of the viewport.
