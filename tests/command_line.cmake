@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program answers --help and --version on a terminal with no display, and refuses what it does
-# not understand with status 2 instead of starting as if nothing was said.
+# not understand with status 2 instead of starting as if nothing was said. One file is a saved board
+# to open, which needs a display; two are a mistake.
 unset(ENV{DISPLAY})
 unset(ENV{WAYLAND_DISPLAY})
 set(ENV{QT_QPA_PLATFORM} "")
@@ -28,9 +29,9 @@ endfunction()
 
 expect(0 "^zelmora ${VERSION}\n.*GPL version 3 or later" stdout --version)
 expect(0 "^zelmora ${VERSION}\n" stdout -v)
-expect(0 "Usage: .*zelmora \\[options\\].*-h, --help.*-v, --version" stdout --help)
+expect(0 "Usage: .*zelmora \\[options\\] \\[FILE\\].*-h, --help.*-v, --version" stdout --help)
 expect(0 "Usage: " stdout -platform offscreen -h)
 expect(2 "^zelmora: Unknown option 'bogus'.\nTry 'zelmora --help'" stderr --bogus)
 expect(2 "^zelmora: Unknown option 'reverse'" stderr -reverse)
-expect(2 "^zelmora: unexpected argument 'lesson.txt'" stderr lesson.txt)
+expect(2 "^zelmora: one saved board at a time, not 2" stderr a.zelmora b.zelmora)
 expect(2 "^zelmora: Missing value after '-platform'" stderr -platform)

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -45,5 +46,11 @@ LoadResult loadBoard(Application&, Form&, std::string_view bytes);
 // the target, so the target is always either the old file or the whole new one.
 SaveResult saveBoardFile(Form const&, std::filesystem::path const& target);
 LoadResult loadBoardFile(Application&, Form&, std::filesystem::path const& source);
+
+// The file's bytes, at most one more than a board may hold; a refusal when it cannot be read.
+LoadResult readBoardFileBytes(std::filesystem::path const& source, std::string& bytes);
+// The window a board file says it was saved from, read without touching any window, so that the
+// program can open that board before it loads the file; none when the bytes are no board file.
+std::optional<std::string> boardNamedIn(std::string_view bytes);
 
 } // namespace zelmora

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board_file.hpp"
+#include "board_file_format.hpp"
 #include "refusal_messages.hpp"
+
+#include <nlohmann/json.hpp>
 
 #include <cerrno>
 #include <cstring>
@@ -77,18 +80,38 @@ SaveResult saveBoardFile(Form const& form, std::filesystem::path const& target)
     return SaveResult { true, {}, {} };
 }
 
-LoadResult loadBoardFile(Application& app, Form& form, std::filesystem::path const& source)
+LoadResult readBoardFileBytes(std::filesystem::path const& source, std::string& bytes)
 {
     std::ifstream in(source, std::ios::binary);
     if (!in)
         return refusedLoad(Refusal::Unreadable, lastError("cannot open " + source.string()));
     // Read one byte more than a board may hold, so that a larger file is known without reading it all.
-    std::string bytes(boardFileMaxBytes + 1, '\0');
+    bytes.assign(boardFileMaxBytes + 1, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (in.bad())
         return refusedLoad(Refusal::Unreadable, "cannot read " + source.string());
     bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return {};
+}
+
+LoadResult loadBoardFile(Application& app, Form& form, std::filesystem::path const& source)
+{
+    std::string bytes;
+    if (auto const unread = readBoardFileBytes(source, bytes); !unread.loaded())
+        return unread;
     return loadBoard(app, form, bytes);
+}
+
+std::optional<std::string> boardNamedIn(std::string_view bytes)
+{
+    if (bytes.size() > boardFileMaxBytes)
+        return std::nullopt;
+    auto const file = nlohmann::json::parse(bytes, nullptr, false);
+    if (!file.is_object() || !file.contains(board_file::formatKey)
+        || file.at(board_file::formatKey) != board_file::formatName || !file.contains(board_file::boardKey)
+        || !file.at(board_file::boardKey).is_string())
+        return std::nullopt;
+    return file.at(board_file::boardKey).get<std::string>();
 }
 
 } // namespace zelmora

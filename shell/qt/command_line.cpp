@@ -52,7 +52,7 @@ int refuse(const QString& why)
 
 } // namespace
 
-std::optional<int> answerCommandLine(int argc, char** argv)
+CommandLine readCommandLine(int argc, char** argv)
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -61,6 +61,7 @@ std::optional<int> answerCommandLine(int argc, char** argv)
     const QCommandLineOption version({ "v", "version" }, "Show the version and exit.");
     parser.addOption(help);
     parser.addOption(version);
+    parser.addPositionalArgument("file", "A saved board (.zelmora) to open on the board it belongs to.", "[FILE]");
     for (const auto& option : toolkitOptions) {
         QCommandLineOption accepted(option.name, QString(), option.valueName);
         accepted.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -71,22 +72,24 @@ std::optional<int> answerCommandLine(int argc, char** argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     if (!parser.parse(arguments))
-        return refuse(parser.errorText());
+        return { refuse(parser.errorText()), {} };
     if (parser.isSet(help)) {
         // The help text names the program as it was called, which it reads from a core application.
         QCoreApplication textOnly(argc, argv);
         print(stdout, parser.helpText());
-        return 0;
+        return { 0, {} };
     }
     if (parser.isSet(version)) {
         print(stdout,
             QStringLiteral("zelmora %1\n%2").arg(QStringLiteral(ZELMORA_VERSION), QString::fromLatin1(licence)));
-        return 0;
+        return { 0, {} };
     }
-    if (!parser.positionalArguments().isEmpty())
-        return refuse(QStringLiteral("unexpected argument '%1': Zelmora opens no files")
-                          .arg(parser.positionalArguments().constFirst()));
-    return std::nullopt;
+    QStringList const files = parser.positionalArguments();
+    if (files.size() > 1)
+        return { refuse(QStringLiteral("one saved board at a time, not %1").arg(files.size())), {} };
+    if (files.isEmpty())
+        return {};
+    return { std::nullopt, std::filesystem::path(files.constFirst().toStdString()) };
 }
 
 } // namespace zelmora::qt

@@ -74,6 +74,8 @@ FormView::FormView(QtHost& host, Application& app, Form& form)
 {
     WindowDesign const& window = form.window();
     setWindowTitle(QString::fromStdString(window.caption));
+    // Inside a board's window, beside its toolbar and band, the board is found by the same name.
+    setAccessibleName(QString::fromStdString(window.caption));
     if (window.hasIcon)
         setWindowIcon(zelmora::qt::windowIcon()); // not QWidget::windowIcon(), the current one
     if (!window.titled)

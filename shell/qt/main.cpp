@@ -6,9 +6,12 @@
 
 int main(int argc, char** argv)
 {
-    if (const auto exitStatus = zelmora::qt::answerCommandLine(argc, argv))
-        return *exitStatus;
+    auto const commandLine = zelmora::qt::readCommandLine(argc, argv);
+    if (commandLine.exitStatus)
+        return *commandLine.exitStatus;
     zelmora::qt::Program program(argc, argv);
     program.start();
+    if (commandLine.boardFile)
+        program.openBoardFile(*commandLine.boardFile);
     return program.exec();
 }

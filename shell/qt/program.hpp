@@ -6,6 +6,8 @@
 
 #include <QApplication>
 
+#include <filesystem>
+
 namespace zelmora::qt {
 
 // The program as it starts: the toolkit set up for Zelmora (its name, right-to-left layout, the
@@ -16,6 +18,9 @@ public:
 
     // Shows the start window, as the program does at launch.
     void start();
+    // Opens a saved board on the board it belongs to, over the menu; a refused file is said in a
+    // message box and leaves every window as it was.
+    void openBoardFile(std::filesystem::path const&);
     int exec() { return QApplication::exec(); }
 
     QtHost& host() { return m_host; }

@@ -66,6 +66,17 @@ def children(acc):
     return [acc.getChildAtIndex(i) for i in range(acc.childCount)]
 
 
+def find(acc, wanted):
+    """The first object below acc, breadth first, that is wanted."""
+    queue = children(acc)
+    while queue:
+        c = queue.pop(0)
+        if c is not None and wanted(c):
+            return c
+        queue += children(c) if c is not None else []
+    return None
+
+
 def click_centre(acc):
     box = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     if box.width <= 0 or box.height <= 0:
@@ -92,7 +103,11 @@ def main(program, driver):
         if button is None or button.getRoleName() != "push button":
             fail("the menu has no push button named Zelmora (1): %s" % [(c.name, c.getRoleName()) for c in children(menu)])
         click_centre(button)
-        board = wait_for("Board 1", lambda: window(app, "Zelmora (1)"))
+        frame = wait_for("Board 1", lambda: window(app, "Zelmora (1)"))
+        # The board itself sits in its window between the toolbar and the algebra band.
+        board = find(frame, lambda c: c.name == "Zelmora (1)")
+        if board is None:
+            fail("Board 1's window holds no board: %s" % [(c.name, c.getRoleName()) for c in children(frame)])
 
         expected = core_names(driver, "start\nopen frmZelmora1\nprint frmZelmora1 names\n")
         listed = [c for c in children(board) if c.getRoleName() != "status bar"]

@@ -5,6 +5,8 @@
 // ZELMORA_SHOTS=DIR saves a picture of each board window with its toolbar and band for a look.
 
 #include "board_window.hpp"
+#include "shell/algebra_band.hpp"
+#include "shell/qt/board_connection.hpp"
 #include "shell/qt/board_frame.hpp"
 #include "shell/qt/guide_window.hpp"
 
@@ -18,6 +20,9 @@
 #include <QTextImageFormat>
 #include <QToolBar>
 #include <QtTest>
+
+#include <filesystem>
+#include <fstream>
 
 using zelmora::gui::BoardWindow;
 using zelmora::gui::ScriptedBoard;
@@ -50,6 +55,7 @@ private slots:
     void everyBoardSitsUnderItsToolbarAtItsOwnSize();
     void toolbarAndKeysCallTheProgramOnlyWhenConnected();
     void learnersKeysStillReachTheBoard();
+    void programUndoesSavesOpensAndWritesTheAlgebra();
     void fullScreenFillsTheScreenAndEscapeLeaves();
     void pictureIsTheBoardAloneCopiedSavedAndPrinted();
     void guideZoomsTextAndPicturesOnALightPage();
@@ -147,6 +153,48 @@ void BoardTools::toolbarAndKeysCallTheProgramOnlyWhenConnected()
     QCOMPARE(redos, 4);
     QTest::keyClick(window, Qt::Key_F10);
     QVERIFY(frame->toolbarShown());
+    QVERIFY(board.errors.isEmpty());
+}
+
+// Connected to the program as the real one is: Ctrl+Z takes a drag back, a saved board opens
+// again, a refused file changes nothing, and the band says what the core says.
+void BoardTools::programUndoesSavesOpensAndWritesTheAlgebra()
+{
+    BoardWindow board(1.0);
+    QVERIFY(board.ready);
+    BoardFrame* frame = frameOf(board);
+    QWindow* window = windowOf(board);
+    zelmora::qt::BoardActions const actions = zelmora::qt::boardActionsFor(board.app, *board.form);
+    frame->setActions(actions);
+    QVERIFY(!frame->action(BoardCommand::Undo)->isEnabled());
+
+    board.click("Command7"); // unit square 111 at (7860, 1320)
+    QTest::mousePress(window, Qt::LeftButton, {}, board.windowPixel(7860 + 90, 1320 + 90));
+    QTest::mouseMove(window, board.windowPixel(4005, 4005));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, board.windowPixel(4005, 4005));
+    zelmora::Single const dropped = board.tile(111).left;
+    QVERIFY(dropped != 7860);
+    QVERIFY(frame->action(BoardCommand::Undo)->isEnabled());
+    QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(board.tile(111).left, zelmora::Single(7860));
+    QTest::keyClick(window, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(board.tile(111).left, dropped);
+
+    QTemporaryDir folder;
+    auto const file = std::filesystem::path(folder.filePath("lesson.zelmora").toStdString());
+    QCOMPARE(actions.save(file), std::string());
+    board.click("Command8"); // the board moves on after saving
+    QCOMPARE(actions.open(file), std::string());
+    QVERIFY(!board.tile(71).visible);
+    QCOMPARE(board.tile(111).left, dropped);
+    std::ofstream(file) << "{\"format\": \"zelmora-board\"";
+    auto const before = board.form->snapshot();
+    QVERIFY(!actions.open(file).empty());
+    QVERIFY(board.form->snapshot() == before);
+
+    QTest::keyClick(window, Qt::Key_F2);
+    QCOMPARE(frame->algebraText().toStdString(), zelmora::algebraBandText(*board.form));
+    QVERIFY(frame->algebraText().contains(QStringLiteral("العرض")));
     QVERIFY(board.errors.isEmpty());
 }
 

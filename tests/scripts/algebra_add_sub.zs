@@ -62,3 +62,5 @@ click frmZelmora4 Command7
 drag frmZelmora4 Command1(112) 0 0 420 2000
 print frmZelmora4 tiles
 print frmZelmora4 algebra
+# the band under the board says the same, a word before each part
+print frmZelmora4 band

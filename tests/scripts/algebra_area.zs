@@ -87,3 +87,5 @@ drag frmZelmora1 Command1(119) 0 0 2700 6760
 click frmZelmora1 Command7
 drag frmZelmora1 Command1(120) 0 0 3200 6760
 print frmZelmora1 algebra
+# the band under the board says the same, a word before each part
+print frmZelmora1 band

@@ -32,3 +32,5 @@ print frmZelmora5 Command1(38)
 print frmZelmora5 Command1(39)
 print frmZelmora5 Command1(40)
 print frmZelmora5 algebra
+# the band under the board says the same, a word before each part
+print frmZelmora5 band

@@ -71,3 +71,5 @@ click frmZelmora2 Command7
 drag frmZelmora2 Command1(114) 0 0 5200 5000
 print frmZelmora2 Command1(114)
 print frmZelmora2 algebra
+# the band under the board says the same, a word before each part
+print frmZelmora2 band

@@ -2,7 +2,10 @@
 #include "board_queries.hpp"
 
 #include "shell/accessible_names.hpp"
+#include "shell/algebra_band.hpp"
 #include "shell/board_algebra.hpp"
+
+#include <algorithm>
 
 namespace zelmora {
 
@@ -30,11 +33,27 @@ std::string namesLines(Form const& form)
     return lines;
 }
 
+// frmZelmora1.band="…", one line per row of the band under the board, as every view shows it.
+std::optional<std::string> bandLines(Form const& form)
+{
+    std::string const text = algebraBandText(form);
+    if (text.empty())
+        return std::nullopt;
+    std::string lines;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t const end = std::min(text.find('\n', start), text.size());
+        lines += form.name() + ".band=\"" + text.substr(start, end - start) + "\"\n";
+        start = end + 1;
+    }
+    return lines;
+}
+
 } // namespace
 
 bool isBoardQuery(std::string_view what)
 {
-    return what == "algebra" || what == "names";
+    return what == "algebra" || what == "names" || what == "band";
 }
 
 std::optional<std::string> boardQuery(Form const& form, std::string_view what)
@@ -43,6 +62,8 @@ std::optional<std::string> boardQuery(Form const& form, std::string_view what)
         return algebraLine(form);
     if (what == "names")
         return namesLines(form);
+    if (what == "band")
+        return bandLines(form);
     return std::nullopt;
 }
 

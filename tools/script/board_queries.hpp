@@ -9,7 +9,8 @@
 
 namespace zelmora {
 
-// The queries about what a window stands for: `algebra`, and `names` as a screen reader reads them.
+// The queries about what a window stands for: `algebra`, the `band` a view shows under the board,
+// and `names` as a screen reader reads them.
 bool isBoardQuery(std::string_view what);
 
 // The query's lines, each ending in a newline; none when the window has nothing to say (the

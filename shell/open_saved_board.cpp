@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "open_saved_board.hpp"
+
+#include "shell/board_file/refusal_messages.hpp"
+#include "windows.hpp"
+
+#include <algorithm>
+
+namespace zelmora {
+
+namespace {
+
+bool isBoardWindow(std::string_view name)
+{
+    auto const names = windowNames();
+    return name != startWindowName() && std::find(names.begin(), names.end(), name) != names.end();
+}
+
+} // namespace
+
+LoadResult openSavedBoard(Application& app, std::string_view bytes)
+{
+    auto const board = boardNamedIn(bytes);
+    if (!board || !isBoardWindow(*board))
+        return refusedLoad(Refusal::NotBoardFile, "the file names no board of this program");
+    if (!app.running())
+        return refusedLoad(Refusal::Busy, "the program has ended");
+    bool const wasOpen = app.window(*board) != nullptr;
+    Form& form = app.show(*board);
+    LoadResult result = loadBoard(app, form, bytes);
+    if (!result.loaded() && !wasOpen)
+        app.unload(form);
+    return result;
+}
+
+LoadResult openSavedBoardFile(Application& app, std::filesystem::path const& source)
+{
+    std::string bytes;
+    if (auto const unread = readBoardFileBytes(source, bytes); !unread.loaded())
+        return unread;
+    return openSavedBoard(app, bytes);
+}
+
+} // namespace zelmora
