@@ -171,7 +171,9 @@ void BoardFrame::refresh()
     for (BoardCommand picture : { BoardCommand::CopyPicture, BoardCommand::SavePicture, BoardCommand::Print })
         action(picture)->setEnabled(open);
     action(BoardCommand::FullScreen)->setChecked(isFullScreen());
-    action(BoardCommand::LeaveFullScreen)->setEnabled(isFullScreen());
+    // Escape first lets go of a tile the keyboard is dragging; only then does it leave full screen.
+    Application const* app = m_host.application();
+    action(BoardCommand::LeaveFullScreen)->setEnabled(isFullScreen() && !(app && app->keyboardDragInProgress()));
     action(BoardCommand::ShowToolbar)->setChecked(toolbarShown());
     action(BoardCommand::Algebra)->setChecked(algebraShown());
     if (open && algebraShown() && m_actions.algebraText)

@@ -31,6 +31,7 @@ public:
 
     // The program the views feed their input to; set before the first window is shown.
     void attach(Application&);
+    Application* application() const { return m_app; }
 
     // Runs one piece of input for the program, then repaints every view: any window's controls
     // may have changed. A runtime error ends the program with its message; nothing after it runs.

@@ -239,6 +239,17 @@ void BoardTools::fullScreenFillsTheScreenAndEscapeLeaves()
     QCOMPARE(projected.pixelColor(screen.width() / 2, 1), QColor(back.r, back.g, back.b));
     QCOMPARE(projected.pixelColor(screen.width() / 2, screen.height() - 2), QColor(back.r, back.g, back.b));
 
+    // A tile dragged with the keyboard is let go by the first Escape; the second leaves full screen.
+    board.click("Command3"); // x tile 21 comes out; two Tabs from the unit square's button reach it
+    board.click("Command7");
+    QTest::keyClick(windowOf(board), Qt::Key_Tab);
+    QTest::keyClick(windowOf(board), Qt::Key_Tab);
+    QCOMPARE(board.form->focus(), &board.tile(21));
+    QTest::keyClick(windowOf(board), Qt::Key_Left);
+    QVERIFY(board.app.keyboardDragInProgress());
+    QTest::keyClick(windowOf(board), Qt::Key_Escape);
+    QVERIFY(!board.app.keyboardDragInProgress());
+    QVERIFY(frame->isFullScreen());
     QTest::keyClick(windowOf(board), Qt::Key_Escape);
     QTRY_VERIFY(!frame->isFullScreen());
     QTRY_COMPARE(board.view->size(), QSize(792, 566));
