@@ -35,17 +35,14 @@ QAccessible::Role qtRoleOf(AccessibleRole role)
 
 class FormViewAccessible;
 
-// One painted control. It holds no copy of anything: every answer is read from the control as
-// it stands, and it turns invalid once its window is closed.
-class ControlAccessible final : public QAccessibleInterface {
+// Something painted in a window's view, with no widget of its own and no children: the view is
+// its parent and its window the view's window.
+class PaintedAccessible : public QAccessibleInterface {
 public:
-    ControlAccessible(FormView* view, Form const* form, Control const* control)
+    explicit PaintedAccessible(FormView* view)
         : m_view(view)
-        , m_form(form)
-        , m_control(control)
     { }
 
-    bool isValid() const override { return live() && isAccessible(*m_control); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
@@ -54,6 +51,22 @@ public:
     int childCount() const override { return 0; }
     int indexOfChild(QAccessibleInterface const*) const override { return -1; }
     void setText(QAccessible::Text, QString const&) override { }
+
+protected:
+    QPointer<FormView> m_view;
+};
+
+// One painted control. It holds no copy of anything: every answer is read from the control as
+// it stands, and it turns invalid once its window is closed.
+class ControlAccessible final : public PaintedAccessible {
+public:
+    ControlAccessible(FormView* view, Form const* form, Control const* control)
+        : PaintedAccessible(view)
+        , m_form(form)
+        , m_control(control)
+    { }
+
+    bool isValid() const override { return live() && isAccessible(*m_control); }
 
     QString text(QAccessible::Text t) const override;
     QRect rect() const override;
@@ -77,26 +90,17 @@ public:
 private:
     bool live() const { return m_view && m_view->form() == m_form; }
 
-    QPointer<FormView> m_view;
     Form const* m_form;
     Control const* m_control;
 };
 
 // Where the outcome of a drop is heard: a status object whose name is the last announcement.
-class StatusAccessible final : public QAccessibleInterface {
+class StatusAccessible final : public PaintedAccessible {
 public:
     explicit StatusAccessible(FormView* view)
-        : m_view(view)
+        : PaintedAccessible(view)
     { }
     bool isValid() const override { return m_view; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_view.data()); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(QAccessibleInterface const*) const override { return -1; }
-    void setText(QAccessible::Text, QString const&) override { }
     QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? m_text : QString(); }
     QRect rect() const override { return {}; }
     QAccessible::Role role() const override { return QAccessible::StatusBar; }
@@ -105,7 +109,6 @@ public:
     void setAnnouncement(QString text) { m_text = std::move(text); }
 
 private:
-    QPointer<FormView> m_view;
     QString m_text;
 };
 

@@ -83,6 +83,17 @@ public:
     int endStatus = -1;
 };
 
+// Pixels of a horizontal run of twips that differ between two pictures of the same view.
+inline int changedAlong(BoardWindow const& board, QImage const& a, QImage const& b, Single left, Single right, Single y)
+{
+    int changed = 0;
+    QPoint const from = board.pixel(left, y);
+    QPoint const to = board.pixel(right, y);
+    for (int x = from.x(); x < to.x(); ++x)
+        changed += a.pixelColor(x, from.y()) != b.pixelColor(x, from.y());
+    return changed;
+}
+
 // The same learner actions run as a script with no display; the state they leave behind.
 class ScriptedBoard {
 public:

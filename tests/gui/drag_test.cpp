@@ -9,20 +9,10 @@
 
 using zelmora::Single;
 using zelmora::gui::BoardWindow;
+using zelmora::gui::changedAlong;
 using zelmora::gui::ScriptedBoard;
 
 namespace {
-
-// Pixels of a horizontal run of twips that differ between two pictures of the same view.
-int changedAlong(BoardWindow const& board, QImage const& a, QImage const& b, Single left, Single right, Single y)
-{
-    int changed = 0;
-    QPoint const from = board.pixel(left, y);
-    QPoint const to = board.pixel(right, y);
-    for (int x = from.x(); x < to.x(); ++x)
-        changed += a.pixelColor(x, from.y()) != b.pixelColor(x, from.y());
-    return changed;
-}
 
 QColor const olive(0x80, 0x80, 0x00);
 

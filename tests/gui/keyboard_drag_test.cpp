@@ -9,21 +9,8 @@
 
 using zelmora::Single;
 using zelmora::gui::BoardWindow;
+using zelmora::gui::changedAlong;
 using zelmora::gui::ScriptedBoard;
-
-namespace {
-
-int changedAlong(BoardWindow const& board, QImage const& a, QImage const& b, Single left, Single right, Single y)
-{
-    int changed = 0;
-    QPoint const from = board.pixel(left, y);
-    QPoint const to = board.pixel(right, y);
-    for (int x = from.x(); x < to.x(); ++x)
-        changed += a.pixelColor(x, from.y()) != b.pixelColor(x, from.y());
-    return changed;
-}
-
-} // namespace
 
 class KeyboardDrag : public QObject {
     Q_OBJECT
