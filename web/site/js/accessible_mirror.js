@@ -5,9 +5,10 @@
 // control holds the page's focus whenever the board has the keyboard.
 import { toCss } from "./view_scale.js";
 
-// The core's roles as ARIA gives them. Labels are plain text, read as they stand.
-export const ARIA_ROLES = { button: "button", text: null, entry: "textbox", picture: "img",
-  graphic: "graphics-symbol", document: "document" };
+// The core's roles as ARIA gives them. Labels are plain text, read as they stand; the board's
+// strips, regions and lines are pictures to a screen reader, as the bin is.
+export const ARIA_ROLES = { button: "button", text: null, entry: "textbox", picture: "img", graphic: "img",
+  document: "document" };
 
 export class AccessibleMirror {
   constructor(caption, windowName) {
