@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "board_algebra.hpp"
 #include "shell/runtime/form.hpp"
 
 #include <string>
 
 namespace zelmora {
 
-// What the band under a board says, in Arabic, one line per row of the band: the board's
-// description with a word before each part, and on Boards 1 and 2 a check mark once the tiles
-// inside make the product. Empty for a window that is no board. Every view shows this text as it is.
+// The text of the band under a board, in at most two lines: Boards 1 and 2 show the product of
+// their factors and the tiles inside it ("✓" once these make a product that is not 0), Board 3
+// its positive and negative tiles and their total, Board 4 its equation. Every part's text is the
+// description's own, as `print W algebra` gives it; every view shows this text as it is.
+std::string algebraBandText(BoardAlgebra const&);
+// The same for the window as it stands; empty for a window that is no board.
 std::string algebraBandText(Form const&);
 
 } // namespace zelmora

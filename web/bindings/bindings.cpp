@@ -19,5 +19,11 @@ EMSCRIPTEN_BINDINGS(zelmora)
         .function("key", &WebProgram::key)
         .function("closeBox", &WebProgram::closeBox)
         .function("bringToFront", &WebProgram::bringToFront)
+        .function("tools", &WebProgram::tools)
+        .function("undo", &WebProgram::undo)
+        .function("redo", &WebProgram::redo)
+        .function("saveBoard", &WebProgram::saveBoard)
+        .function("openBoard", &WebProgram::openBoard)
+        .class_function("boardFileLimit", &WebProgram::boardFileLimit)
         .function("script", &WebProgram::script);
 }

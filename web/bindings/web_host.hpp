@@ -11,8 +11,8 @@ namespace zelmora::web {
 // What the core asked of the page, in order, for the page to act on after each call: the core
 // cannot call into the page while one of its handlers runs, and need not.
 struct HostEvent {
-    std::string type;   // beep, guide, shown, raised, closed, ended, error
-    std::string detail; // the window's name, or an error's message
+    std::string type;   // beep, guide, shown, raised, closed, ended, error, announce
+    std::string detail; // the window's name, an error's message, or what to announce
 };
 
 class WebHost final : public Host {
@@ -24,6 +24,8 @@ public:
     void windowClosed(Form&) override;
     void programEnded() override { m_events.push_back({ "ended", {} }); }
     void runtimeError(std::string message) { m_events.push_back({ "error", std::move(message) }); }
+    // What a learner who cannot see the board should hear: the outcome of a drop.
+    void announce(std::string message) { m_events.push_back({ "announce", std::move(message) }); }
 
     std::vector<HostEvent> take() { return std::exchange(m_events, {}); }
 

@@ -3,26 +3,30 @@
 
 #include "window_snapshot.hpp"
 
+#include "shell/drop_outcome.hpp"
 #include "shell/runtime/runtime_error.hpp"
 
 #include <nlohmann/json.hpp>
 
 #include <optional>
+#include <string_view>
+#include <utility>
 
 namespace zelmora::web {
 
 namespace {
 
+// The keys as zelmora-script names them, so that the page and the scripts speak alike.
 std::optional<Key> keyNamed(std::string const& name)
 {
-    if (name == "tab")
-        return Key::Tab;
-    if (name == "shift+tab")
-        return Key::ShiftTab;
-    if (name == "space")
-        return Key::Space;
-    if (name == "enter")
-        return Key::Enter;
+    static std::pair<std::string_view, Key> const keys[]
+        = { { "tab", Key::Tab }, { "shift+tab", Key::ShiftTab }, { "space", Key::Space }, { "enter", Key::Enter },
+              { "left", Key::Left }, { "right", Key::Right }, { "up", Key::Up }, { "down", Key::Down },
+              { "shift+left", Key::ShiftLeft }, { "shift+right", Key::ShiftRight }, { "shift+up", Key::ShiftUp },
+              { "shift+down", Key::ShiftDown }, { "escape", Key::Escape }, { "delete", Key::Delete }, { "r", Key::R } };
+    for (auto const& [named, key] : keys)
+        if (named == name)
+            return key;
     return std::nullopt;
 }
 
@@ -54,18 +58,24 @@ Form* WebProgram::open(std::string const& name) const
     return app && app->running() ? app->window(name) : nullptr;
 }
 
-// As on the desktop, a runtime error of the program shows its message and ends the program.
-template<typename Input> void WebProgram::deliver(Input&& input)
+// As on the desktop, a runtime error of the program shows its message and ends the program. A
+// drop that the input makes is announced as the board's rules left it.
+void WebProgram::deliver(std::function<void(Application&)> const& input)
 {
     Application* app = m_runner.application();
     if (!app || !app->running())
         return;
+    auto const watch = DropWatch::before(*app);
     try {
         input(*app);
     } catch (std::exception const& e) {
         m_host.runtimeError(e.what());
         app->end();
+        return;
     }
+    if (watch)
+        if (auto announcement = watch->after(*app))
+            m_host.announce(std::move(*announcement));
 }
 
 std::string WebProgram::state() const

@@ -5,6 +5,7 @@
 
 #include "tools/script/script_runner.hpp"
 
+#include <functional>
 #include <sstream>
 #include <string>
 
@@ -29,17 +30,33 @@ public:
     // An empty window name is a release outside every window.
     void mouseUp(std::string const& window, double x, double y);
     void doubleClick(std::string const& window, double x, double y);
-    // "tab", "shift+tab", "space" or "enter".
+    // A key as zelmora-script names it: "tab", "shift+tab", "space", "enter", the arrows with or
+    // without "shift+", "escape", "delete" or "r".
     void key(std::string const& window, std::string const& key);
     void closeBox(std::string const& window);
     void bringToFront(std::string const& window);
+
+    // --- the board window's tools (web_board_tools.cpp) ---------------------------------------
+    // {"board": n or null, "canUndo", "canRedo", "algebra": {"text"} or null, "names": [...]}, or
+    // null when the window is not open. Boards are numbered 1 to 4 as the menu lists them; each
+    // name is {"control", "name", "role", "left", "top", "width", "height", "focused"}.
+    std::string tools(std::string const& window) const;
+    void undo(std::string const& window);
+    void redo(std::string const& window);
+    // The window's board as a board file's text; empty when the window is not open.
+    std::string saveBoard(std::string const& window) const;
+    // {"loaded", "message" (Arabic, empty when loaded), "window"}: the file's bytes into the window,
+    // or, for an empty window name, into the board the file names, opened first if need be.
+    std::string openBoard(std::string const& window, std::string const& bytes);
+    static std::size_t boardFileLimit();
 
     // Runs zelmora-script lines against this program: {"output", "errors", "status"}.
     std::string script(std::string const& text);
 
 private:
     Form* open(std::string const& name) const;
-    template<typename Input> void deliver(Input&&);
+    void deliver(std::function<void(Application&)> const& input);
+    std::string loadInto(Form&, std::string const& bytes);
 
     WebHost m_host;
     std::ostringstream m_out;

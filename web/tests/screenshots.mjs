@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Renders the menu and each board in the browser to docs/web-*.png:
+// Renders the menu and each board, with its bar and algebra band, in the browser to docs/web-*.png:
 //   node web/tests/screenshots.mjs
 import { fileURLToPath } from "node:url";
 import { launchBrowser, openSite, script } from "./browser.mjs";
@@ -20,7 +20,8 @@ const boards = {
 };
 for (const [name, lines] of Object.entries(boards)) {
   await script(page, lines.join("\n"));
-  await page.waitForTimeout(100);
+  await page.keyboard.press("F2"); // the algebra band, under the board
+  await page.waitForTimeout(150);
   await page.screenshot({ path: `${root}docs/web-${name}.png` });
   await script(page, `close ${lines[0].split(" ")[1]}`);
 }

@@ -8,7 +8,7 @@ import { gzipSync } from "node:zlib";
 
 const TYPES = { ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".mjs": "text/javascript",
   ".css": "text/css", ".wasm": "application/wasm", ".png": "image/png", ".woff2": "font/woff2",
-  ".webmanifest": "application/manifest+json", ".json": "application/json" };
+  ".webmanifest": "application/manifest+json", ".json": "application/json", ".svg": "image/svg+xml" };
 
 export function serveSite(root, { gzip = false } = {}) {
   const served = [];

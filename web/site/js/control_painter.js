@@ -89,16 +89,27 @@ function paintButton(ctx, c, s) {
   if (advance > room && room > 0) ctx.font = font.css(Math.max(1, Math.floor(font.pixels * room / advance)));
   ctx.fillStyle = c.fore;
   drawText(ctx, c.caption, r, { align: "center", valign: "middle", wrap: false });
-  if (c.focused) {
-    // The focus is a dotted frame just inside the bevel.
-    const inset = Math.round(3 * s.zoom);
-    ctx.save();
-    ctx.setLineDash([1, 1]);
-    ctx.strokeStyle = c.fore;
-    ctx.lineWidth = 1;
-    ctx.strokeRect(r.x + inset + 0.5, r.y + inset + 0.5, r.w - 2 * inset - 1, r.h - 2 * inset - 1);
-    ctx.restore();
-  }
+  if (c.focused) paintFocusRing(ctx, r, s.zoom);
+}
+
+// The ring that shows which control holds the focus, as on the desktop: a dark band on the
+// control's edge and a light band inside it, so that one of the two stands out on white, grey,
+// blue and dark tiles alike. Each band is two pixels at zoom 1 and grows with the zoom, so it
+// reads on a projector. A control too small for the dark band shows none; one too small for
+// both keeps the dark.
+export function paintFocusRing(ctx, r, zoom) {
+  const band = Math.max(2, Math.round(2 * zoom));
+  const frame = (x, y, w, h, colour) => {
+    ctx.fillStyle = colour;
+    ctx.fillRect(x, y, w, band);
+    ctx.fillRect(x, y + h - band, w, band);
+    ctx.fillRect(x, y, band, h);
+    ctx.fillRect(x + w - band, y, band, h);
+  };
+  if (r.w < 2 * band || r.h < 2 * band) return;
+  frame(r.x, r.y, r.w, r.h, "#000000");
+  if (r.w - 2 * band >= 2 * band && r.h - 2 * band >= 2 * band)
+    frame(r.x + band, r.y + band, r.w - 2 * band, r.h - 2 * band, "#ffffff");
 }
 
 function paintLabel(ctx, c, s) {

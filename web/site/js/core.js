@@ -49,4 +49,13 @@ export class Core {
   closeBox(win) { this.program.closeBox(win); }
   bringToFront(win) { this.program.bringToFront(win); }
   script(text) { return JSON.parse(this.program.script(text)); }
+
+  // The board window's tools: undo and redo, board files, the band's text, the controls' names.
+  tools(win) { return JSON.parse(this.program.tools(win)); }
+  undo(win) { this.program.undo(win); }
+  redo(win) { this.program.redo(win); }
+  saveBoard(win) { return this.program.saveBoard(win); }
+  // A file's bytes (a Uint8Array) into the window, or into the board it names when win is "".
+  openBoard(win, bytes) { return JSON.parse(this.program.openBoard(win, bytes)); }
+  get boardFileLimit() { return Number(this.module.Program.boardFileLimit()); }
 }

@@ -9,10 +9,11 @@ const MARGIN = 0.92; // of the viewport, for a window among others
 const CASCADE = 28; // CSS pixels between windows opened one after another
 
 export class Desktop {
-  constructor(root, core, { onEvents }) {
+  constructor(root, core, { onEvents, onWindowChanged = () => {} }) {
     this.root = root;
     this.core = core;
     this.onEvents = onEvents;
+    this.onWindowChanged = onWindowChanged;
     this.frames = new Map();
     this.frameRequested = false;
     this.lastDrag = "null";
@@ -107,7 +108,9 @@ export class Desktop {
     const draggedHere = drag?.window === frame.name || (dragChanged && this.lastDrag.includes(`"${frame.name}"`));
     if (json === frame.painted.json && size === frame.painted.size && !draggedHere) return;
     paintWindow(frame.canvas, JSON.parse(json), drag);
+    const changed = json !== frame.painted.json || size !== frame.painted.size;
     frame.painted = { json, size };
+    if (changed) this.onWindowChanged(frame);
   }
 
   toggleMaximize(name) {

@@ -1,15 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Tab, Shift+Tab, Space and Enter for the window whose canvas has the keyboard, as on the
-// desktop. A held key acts once: the browser's repeats are dropped.
-const KEYS = { Tab: (e) => (e.shiftKey ? "shift+tab" : "tab"), " ": () => "space", Enter: () => "enter" };
+// The keys of the window whose board has the keyboard (its canvas or a control's element in its
+// accessible mirror), named as zelmora-script names them and as the desktop maps them: Tab,
+// Shift+Tab, Space and Enter; the arrows (finer with Shift), Escape, Delete and R for keyboard
+// drags, R also as the key that types "ق" on an Arabic layout. A held key acts once: the
+// browser's repeats are dropped.
+const ARROWS = { ArrowLeft: "left", ArrowRight: "right", ArrowUp: "up", ArrowDown: "down" };
+
+export function keyName(e) {
+  if (e.altKey || e.ctrlKey || e.metaKey) return null;
+  if (e.key === "Tab") return e.shiftKey ? "shift+tab" : "tab";
+  if (e.key === " ") return "space";
+  if (e.key === "Enter") return "enter";
+  if (ARROWS[e.key]) return (e.shiftKey ? "shift+" : "") + ARROWS[e.key];
+  if (e.key === "Escape") return "escape";
+  if (e.key === "Delete") return "delete";
+  if (e.code === "KeyR" || e.key === "r" || e.key === "R" || e.key === "ق") return "r";
+  return null;
+}
 
 export function attachKeyboardInput(desktop) {
   desktop.root.addEventListener("keydown", (e) => {
-    const canvas = e.target.closest?.("canvas[data-window]");
-    const name = KEYS[e.key]?.(e);
-    if (!canvas || !name || e.altKey || e.ctrlKey || e.metaKey) return;
+    const client = e.target.closest?.(".client[data-window]");
+    const name = keyName(e);
+    if (!client || !name) return;
     e.preventDefault(); // Tab moves along the window's own tab order, not the page's
     if (e.repeat) return;
-    desktop.deliver((core) => core.key(canvas.dataset.window, name));
+    desktop.deliver((core) => core.key(client.dataset.window, name));
   });
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the browser edition: the core, the fonts and pictures, the windows and their input, the
 // guide, the sound and the offline copy.
+import { createAnnouncer } from "./announcer.js";
+import { attachBoardTools } from "./board_tools.js";
 import { loadCore } from "./core.js";
 import { Desktop } from "./desktop.js";
 import { loadAllFaces, loadFacesFor } from "./fonts.js";
@@ -17,9 +19,21 @@ installHook(app);
 const ended = document.getElementById("ended");
 const failure = document.getElementById("failure");
 const guide = createGuideViewer(document.getElementById("guide"));
+const announce = createAnnouncer(document.getElementById("announcer"));
+const notice = document.getElementById("notice");
+let noticeTimer = 0;
+
+// A message for the teacher in the page, such as why a file was not opened; it goes by itself.
+function notify(message) {
+  notice.querySelector("p").textContent = message;
+  notice.hidden = false;
+  clearTimeout(noticeTimer);
+  noticeTimer = setTimeout(() => { notice.hidden = true; }, 12_000);
+}
+notice.querySelector("button").addEventListener("click", () => { notice.hidden = true; });
 
 function focusFront() {
-  app.desktop.front()?.canvas.focus({ preventScroll: true });
+  app.desktop.front()?.focusBoard();
 }
 
 function onEvents(events) {
@@ -29,6 +43,7 @@ function onEvents(events) {
       case "guide": guide.open(); break;
       case "shown":
       case "raised": queueMicrotask(focusFront); break;
+      case "announce": announce(event.detail); break;
       case "error":
         failure.textContent = event.detail;
         failure.hidden = false;
@@ -60,7 +75,11 @@ async function boot() {
   core.start();
   const shown = core.state().windows.map((name) => core.window(name));
   await Promise.all([loadFacesFor(shown), loadPictures(picturesOf(shown))]);
-  app.desktop = new Desktop(document.getElementById("desktop"), core, { onEvents });
+  const toolsHolder = { windowChanged: () => {} };
+  app.desktop = new Desktop(document.getElementById("desktop"), core,
+    { onEvents, onWindowChanged: (frame) => toolsHolder.windowChanged(frame) });
+  toolsHolder.windowChanged = attachBoardTools(app.desktop,
+    { notify, announce, printHolder: document.getElementById("print-picture") });
   attachPointerInput(app.desktop);
   attachKeyboardInput(app.desktop);
   enableSoundOnGesture();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One in-page window: a title bar (icon, caption, close box) for titled windows, an empty bar
-// where the classroom tools will go, and the canvas the window's client area is painted on.
+// One in-page window: a title bar (icon, caption, close box) for titled windows, a bar for a
+// board's classroom tools, the canvas the window's client area is painted on, and the canvas's
+// accessible mirror over it.
+import { AccessibleMirror } from "./accessible_mirror.js";
 import { fitScale } from "./view_scale.js";
 
 export const TITLE_HEIGHT = 28;
@@ -46,10 +48,14 @@ export class WindowFrame {
     this.toolbar.className = "toolbar";
     this.client = document.createElement("div");
     this.client.className = "client";
+    this.client.dataset.window = snapshot.name;
     this.canvas = document.createElement("canvas");
     this.canvas.tabIndex = 0;
     this.canvas.dataset.window = snapshot.name;
-    this.client.append(this.canvas);
+    this.canvas.setAttribute("role", "img");
+    this.canvas.setAttribute("aria-label", snapshot.caption);
+    this.mirror = new AccessibleMirror(snapshot.caption, snapshot.name);
+    this.client.append(this.canvas, this.mirror.el);
     el.append(this.toolbar, this.client);
     this.el = el;
     // Whatever changes the client area's size (the viewport, the window's frame, a bar above it
@@ -86,6 +92,17 @@ export class WindowFrame {
     return { left: s.left + s.offsetX, top: s.top + s.offsetY,
       width: this.design.width * s.perTwip, height: this.design.height * s.perTwip,
       twipsWidth: this.design.width, twipsHeight: this.design.height };
+  }
+
+  // Whether the page's keyboard is on this window's board.
+  hasKeyboard() {
+    return this.client.contains(document.activeElement);
+  }
+
+  // Gives the board the keyboard: the element of the core's focused control, else the canvas.
+  focusBoard() {
+    const target = this.mirror.focusTarget() ?? this.canvas;
+    if (document.activeElement !== target) target.focus({ preventScroll: true });
   }
 
   // Moving the window by its title bar is the page's own business: the core has no positions.

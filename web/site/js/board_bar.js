@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A board window's bar and its algebra band. The bar's buttons never take the keyboard: the
+// learner's Tab, Space and Enter stay with the board, and the keys of the commands work from it.
+import { ariaKeys, BOARD_COMMANDS } from "./board_commands.js";
+
+// The band's letters at the window's natural width; they grow with the window, so that a board
+// projected full screen keeps its algebra readable from the back of the room.
+const BAND_PIXELS_AT_NATURAL_WIDTH = 34;
+const NATURAL_WIDTH = 792;
+
+export class BoardBar {
+  constructor(frame, run) {
+    this.frame = frame;
+    this.buttons = new Map();
+    const bar = frame.toolbar;
+    bar.setAttribute("role", "toolbar");
+    bar.setAttribute("aria-label", "أدوات اللوحة");
+    for (const command of BOARD_COMMANDS) {
+      if (!command.icon) continue;
+      const button = document.createElement("button");
+      button.type = "button";
+      button.tabIndex = -1;
+      button.dataset.command = command.id;
+      button.title = command.keys.length ? `${command.tooltip} (${command.keys[0]})` : command.tooltip;
+      button.setAttribute("aria-label", command.text);
+      if (command.keys.length) button.setAttribute("aria-keyshortcuts", ariaKeys(command));
+      if (command.toggle) button.setAttribute("aria-pressed", "false");
+      const icon = document.createElement("img");
+      icon.src = `toolbar/${command.icon}.svg`;
+      icon.alt = "";
+      button.append(icon);
+      if (command.showText) button.append(Object.assign(document.createElement("span"), { textContent: command.text }));
+      button.addEventListener("pointerdown", (e) => e.preventDefault()); // the board keeps the focus
+      button.addEventListener("click", () => run(command.id, frame));
+      bar.append(button);
+      if (command.gapAfter) bar.append(Object.assign(document.createElement("span"), { className: "gap" }));
+      this.buttons.set(command.id, button);
+    }
+
+    this.band = document.createElement("div");
+    this.band.className = "band";
+    this.band.dir = "rtl";
+    this.band.hidden = true;
+    this.band.setAttribute("aria-label", "الجبر");
+    frame.el.append(this.band);
+    this.text = "";
+    new ResizeObserver(() => this.fitBand()).observe(frame.el);
+  }
+
+  get bandShown() { return !this.band.hidden; }
+
+  // Acts on the core's answer for the window: undo and redo offered only when they can act, the
+  // band's text. Returns the band's new text when it is shown and changed, for the announcer.
+  update(tools) {
+    this.buttons.get("undo").disabled = !tools.canUndo;
+    this.buttons.get("redo").disabled = !tools.canRedo;
+    const text = tools.algebra?.text ?? "";
+    if (text === this.text) return null;
+    this.text = text;
+    // A true minus sign reads better than a hyphen from afar.
+    this.band.textContent = text.replaceAll("-", "\u2212");
+    return this.bandShown ? text : null;
+  }
+
+  setBandShown(shown) {
+    this.band.hidden = !shown;
+    this.buttons.get("algebra").setAttribute("aria-pressed", String(shown));
+    this.fitBand();
+  }
+
+  setToolbarShown(shown) {
+    this.frame.toolbar.hidden = !shown;
+  }
+
+  setFullScreenShown(on) {
+    this.buttons.get("fullScreen").setAttribute("aria-pressed", String(on));
+  }
+
+  fitBand() {
+    if (!this.bandShown) return;
+    const grown = BAND_PIXELS_AT_NATURAL_WIDTH * this.frame.el.clientWidth / NATURAL_WIDTH;
+    // Its two lines never take more than a fifth of the page, as on a phone held sideways.
+    const size = Math.min(Math.max(grown, BAND_PIXELS_AT_NATURAL_WIDTH), 160, window.innerHeight / 10);
+    this.band.style.fontSize = `${Math.max(16, Math.round(size))}px`;
+  }
+}

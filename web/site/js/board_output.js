@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What leaves the page from a board: its file as a download, its picture as a PNG (downloaded,
+// copied or printed), and a board file read from the teacher's disk into the program.
+import { paintWindow } from "./window_painter.js";
+import { TWIPS_PER_PIXEL } from "./view_scale.js";
+
+const PICTURE_ZOOM = 2; // twice the window's natural size: sharp on a handout and a slide
+
+export function download(blob, fileName) {
+  const link = document.createElement("a");
+  link.href = URL.createObjectURL(blob);
+  link.download = fileName;
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(link.href), 10_000);
+}
+
+// The board as the core has it, without a drag in progress, painted afresh at twice its size.
+export function boardPicture(snapshot) {
+  const canvas = document.createElement("canvas");
+  canvas.width = Math.round(snapshot.width / TWIPS_PER_PIXEL * PICTURE_ZOOM);
+  canvas.height = Math.round(snapshot.height / TWIPS_PER_PIXEL * PICTURE_ZOOM);
+  paintWindow(canvas, snapshot, null);
+  return new Promise((resolve, reject) =>
+    canvas.toBlob((blob) => (blob ? resolve(blob) : reject(new Error("no picture"))), "image/png"));
+}
+
+// The clipboard takes the picture while it is still being made, so the click's permission holds.
+export async function copyPicture(snapshot) {
+  await navigator.clipboard.write([new ClipboardItem({ "image/png": boardPicture(snapshot) })]);
+}
+
+// The print style sheet shows this picture alone, fitted to the page.
+export async function printPicture(snapshot, holder) {
+  const url = URL.createObjectURL(await boardPicture(snapshot));
+  holder.src = url;
+  await holder.decode();
+  window.print();
+  holder.removeAttribute("src");
+  URL.revokeObjectURL(url);
+}
+
+// A board file into the window, or "" for the board the file names. The core refuses a file
+// larger than a board can be, so no more than that and a byte is read of one.
+export async function openBoardFile(desktop, windowName, file) {
+  const core = desktop.core;
+  const bytes = new Uint8Array(await file.slice(0, core.boardFileLimit + 1).arrayBuffer());
+  let result = null;
+  desktop.deliver((c) => { result = c.openBoard(windowName, bytes); });
+  return result;
+}
