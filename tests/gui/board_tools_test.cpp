@@ -194,7 +194,7 @@ void BoardTools::programUndoesSavesOpensAndWritesTheAlgebra()
 
     QTest::keyClick(window, Qt::Key_F2);
     QCOMPARE(frame->algebraText().toStdString(), zelmora::algebraBandText(*board.form));
-    QVERIFY(frame->algebraText().contains(QStringLiteral("العرض")));
+    QVERIFY(frame->algebraText().contains(QStringLiteral("القطع داخل المستطيل")));
     QVERIFY(board.errors.isEmpty());
 }
 
