@@ -12,6 +12,14 @@ here=assets/guide
 "$shot" docs/board2.zs frmZelmora2 "$here/board2.png"
 "$shot" tests/scripts/add_sub_picture.zs frmZelmora4 "$here/board3.png" >/dev/null
 "$shot" "$here/board4.zs" frmZelmora5 "$here/board4.png"
+# Board windows as the program shows them, with the toolbar and the algebra band.
+frame=$build/tools/screenshot/zelmora-frame-screenshot
+"$frame" "$here/tools.zs" frmZelmora1 "$here/tools.png" with-band
+"$frame" "$here/board1.zs" frmZelmora1 "$here/band1.png" band-only
+"$frame" docs/board2.zs frmZelmora2 "$here/band2.png" band-only
+"$frame" tests/scripts/add_sub_picture.zs frmZelmora4 "$here/band3.png" band-only >/dev/null
+"$frame" "$here/board4.zs" frmZelmora5 "$here/band4.png" band-only
 # The menu and the guide's first page for the README.
 "$shot" "$here/menu.zs" frmZelmora docs/menu.png
 "$build/shell/qt/zelmora-guide-screenshot" docs/guide.png
+cp "$here/tools.png" docs/board-window.png

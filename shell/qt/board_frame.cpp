@@ -299,6 +299,7 @@ void BoardFrame::setAlgebraText(QString const& text)
     // starts with a digit or a bracket laid out right to left.
     shown.replace(QLatin1Char('-'), QChar(0x2212));
     m_band->setText(QChar(0x200F) + shown);
+    fitBandFont();
 }
 
 QString BoardFrame::algebraText() const
@@ -363,10 +364,25 @@ void BoardFrame::fitBandFont()
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
     double const grown = bandPixelsAtNaturalWidth * width() / naturalWidth;
-    font.setPixelSize(static_cast<int>(std::lround(std::clamp(grown, bandPixelsAtNaturalWidth, 160.0))));
-    m_band->setFont(font);
+    int const pixels = static_cast<int>(std::lround(std::clamp(grown, bandPixelsAtNaturalWidth, 160.0)));
+    font.setPixelSize(pixels);
     // Room for two lines whatever it says, so that the board does not jump as the text changes.
-    m_band->setFixedHeight(2 * QFontMetrics(font).lineSpacing() + 2 * m_band->margin() + bandBorder);
+    // The lines are measured with Arabic in them: its letters come from a fallback face whose
+    // lines are taller than the band's own face says, and a band sized by that face alone cuts
+    // off the top and bottom of its text.
+    QString const twoArabicLines = QStringLiteral("المجموع: 3س² + 5\nالموجب: س ص");
+    QRect const roomy(0, 0, 1 << 16, 1 << 16);
+    int const lines = QFontMetrics(font).boundingRect(roomy, Qt::AlignCenter, twoArabicLines).height();
+    m_band->setFixedHeight(std::max(lines, 2 * QFontMetrics(font).lineSpacing()) + 2 * m_band->margin() + bandBorder);
+    // A row too long for the window is set smaller rather than wrapped onto a third line that
+    // the band has no room for (Board 1's product beside the tiles inside it).
+    int const room = width() - 2 * m_band->margin() - 2 * bandBorder;
+    int widest = 0;
+    for (QString const& row : m_band->text().split(QLatin1Char('\n')))
+        widest = std::max(widest, QFontMetrics(font).boundingRect(roomy, Qt::AlignLeft, row).width());
+    if (widest > room && room > 0)
+        font.setPixelSize(std::max(8, pixels * room / widest));
+    m_band->setFont(font);
 }
 
 void BoardFrame::resizeEvent(QResizeEvent* event)

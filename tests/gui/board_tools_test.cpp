@@ -12,6 +12,7 @@
 
 #include <QClipboard>
 #include <QFile>
+#include <QLabel>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -56,6 +57,7 @@ private slots:
     void toolbarAndKeysCallTheProgramOnlyWhenConnected();
     void learnersKeysStillReachTheBoard();
     void programUndoesSavesOpensAndWritesTheAlgebra();
+    void bandShowsBothRowsWhole();
     void fullScreenFillsTheScreenAndEscapeLeaves();
     void pictureIsTheBoardAloneCopiedSavedAndPrinted();
     void guideZoomsTextAndPicturesOnALightPage();
@@ -217,6 +219,32 @@ void BoardTools::learnersKeysStillReachTheBoard()
     for (int i = 1; i <= 141; ++i)
         shown += board.tile(i).visible != scripted.tile(i).visible;
     QCOMPARE(shown, 0);
+}
+
+// Board 1's longest text, and two short Arabic rows whose letters come from a taller fallback
+// face: each is laid out whole inside the band, at the natural size and full screen alike.
+void BoardTools::bandShowsBothRowsWhole()
+{
+    BoardWindow board(1.0);
+    QVERIFY(board.ready);
+    BoardFrame* frame = frameOf(board);
+    auto* band = frame->findChild<QLabel*>(QStringLiteral("algebraBand"));
+    QVERIFY(band);
+    frame->setAlgebraShown(true);
+    for (bool full : { false, true }) {
+        frame->setFullScreen(full);
+        QTRY_COMPARE(frame->isFullScreen(), full);
+        for (char const* text : { "الارتفاع: س + 2    العرض: س + 3\n(س + 2)(س + 3) = س² + 5س + 6    القطع داخل "
+                                  "المستطيل: س² + 5س + 6 ✓",
+                 "الموجب: 3س² + 3س + 4    السالب: 2س + 1\nالمجموع: 3س² + س + 3" }) {
+            frame->setAlgebraText(QString::fromUtf8(text));
+            QRect const room
+                = band->contentsRect().adjusted(band->margin(), band->margin(), -band->margin(), -band->margin());
+            QRect const laidOut
+                = QFontMetrics(band->font()).boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, band->text());
+            QVERIFY2(room.contains(laidOut), text);
+        }
+    }
 }
 
 void BoardTools::fullScreenFillsTheScreenAndEscapeLeaves()

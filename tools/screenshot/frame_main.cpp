@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// zelmora-frame-screenshot SCRIPT WINDOW OUT.png [with-band|band-only]: runs a zelmora-script, then
+// shows WINDOW as the program's board window, with its toolbar, and grabs it to a PNG file. With
+// "with-band" the algebra band is shown under the board; "band-only" keeps just the band.
+//
+// The script runs with no display; its board is then carried into the real window through a
+// saved board, the way a teacher's file would be, so that the picture shows the program's own
+// window and band text rather than a copy of them.
+
+#include "shell/board_file/board_file.hpp"
+#include "shell/open_saved_board.hpp"
+#include "shell/qt/board_frame.hpp"
+#include "shell/qt/form_view.hpp"
+#include "shell/qt/program.hpp"
+#include "tools/script/script_runner.hpp"
+
+#include <QApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+#include <fstream>
+#include <iostream>
+#include <string>
+
+namespace {
+
+enum class Band { Hidden, Shown, Alone };
+
+bool readBand(int argc, char** argv, Band& band)
+{
+    if (argc == 4)
+        return true;
+    std::string const word = argv[4];
+    if (word == "with-band")
+        band = Band::Shown;
+    else if (word == "band-only")
+        band = Band::Alone;
+    else
+        return false;
+    return true;
+}
+
+// The board the script leaves in WINDOW, as a saved board's text; "" with a message when the
+// script fails or leaves the window closed.
+std::string scriptedBoard(char const* scriptPath, std::string const& window)
+{
+    std::ifstream script(scriptPath);
+    if (!script) {
+        std::cerr << "zelmora-frame-screenshot: cannot read " << scriptPath << "\n";
+        return {};
+    }
+    zelmora::ScriptRunner runner(std::cout, std::cerr);
+    if (runner.run(script) != zelmora::ScriptRunner::Ran)
+        return {};
+    zelmora::Application* app = runner.application();
+    zelmora::Form const* form = app ? app->window(window) : nullptr;
+    if (!form) {
+        std::cerr << "zelmora-frame-screenshot: the window " << window << " is not open when the script ends\n";
+        return {};
+    }
+    return zelmora::saveBoard(*form);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Band band = Band::Hidden;
+    if (argc < 4 || argc > 5 || !readBand(argc, argv, band)) {
+        std::cerr << "usage: zelmora-frame-screenshot SCRIPT WINDOW OUT.png [with-band|band-only]\n";
+        return 2;
+    }
+    std::string const window = argv[2];
+    std::string const board = scriptedBoard(argv[1], window);
+    if (board.empty())
+        return 2;
+
+    // No display is needed: the window is grabbed off screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    zelmora::qt::Program program(argc, argv);
+    program.start();
+    zelmora::LoadResult loaded;
+    program.host().deliver([&] { loaded = zelmora::openSavedBoard(program.app(), board); });
+    zelmora::Form* form = program.app().window(window);
+    zelmora::qt::BoardFrame* frame = form ? program.host().frameOf(*form) : nullptr;
+    if (!loaded.loaded() || !frame) {
+        std::cerr << "zelmora-frame-screenshot: " << window << " has no board window to show (" << loaded.detail
+                  << ")\n";
+        return 2;
+    }
+    frame->setAlgebraShown(band != Band::Hidden);
+    frame->show();
+    QApplication::processEvents();
+    QWidget* shown = frame;
+    if (band == Band::Alone)
+        shown = frame->findChild<QWidget*>(QStringLiteral("algebraBand"));
+    // The highest compression: the pictures ship inside the program and the site.
+    if (!shown->grab().toImage().save(QString::fromLocal8Bit(argv[3]), "PNG", 0)) {
+        std::cerr << "zelmora-frame-screenshot: cannot write " << argv[3] << "\n";
+        return 2;
+    }
+    return 0;
+}
