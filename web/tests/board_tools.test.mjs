@@ -9,7 +9,7 @@ import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { after, before, test } from "node:test";
 import { fileURLToPath } from "node:url";
-import { launchBrowser, openSite, pointOf, script } from "./browser.mjs";
+import { launchBrowser, mouseDrag, openSite, script } from "./browser.mjs";
 import { serveSite } from "./static_server.mjs";
 
 const build = fileURLToPath(new URL("../../build-web/", import.meta.url));
@@ -19,17 +19,6 @@ const reference = (lines) => execFileSync("node", [`${build}tools/zelmora-script
 const B1 = "frmZelmora1";
 const OUT = ["open frmZelmora1", "click frmZelmora1 Command7"];
 const DRAG = [[250, 100], [3000, 7400]]; // tile 111 from the palette onto the bottom strip
-
-async function mouseDrag(page, win, tile, [grab, to]) {
-  const [line] = (await script(page, `print ${win} ${tile}`)).split("\n");
-  const [left, top] = [/Left=(-?[\d.]+)/, /Top=(-?[\d.]+)/].map((r) => Number(line.match(r)[1]));
-  const from = await pointOf(page, win, left + grab[0], top + grab[1]);
-  const target = await pointOf(page, win, to[0], to[1]);
-  await page.mouse.move(from.x, from.y);
-  await page.mouse.down();
-  await page.mouse.move(target.x, target.y, { steps: 6 });
-  await page.mouse.up();
-}
 
 const bar = (page, command) => page.locator(`section.window[data-window=${B1}] .toolbar button[data-command=${command}]`);
 const band = async (page) => (await page.locator(`section.window[data-window=${B1}] .band`).textContent()).replaceAll("\u2212", "-");
@@ -53,7 +42,7 @@ test("undo and redo after a drag, and the band says what print W algebra says", 
   const page = await openSite(context, site.url);
   await script(page, OUT.join("\n"));
   await page.keyboard.press("F2");
-  await mouseDrag(page, B1, "Command1(111)", DRAG);
+  await mouseDrag(page, B1, "Command1(111)", ...DRAG);
   const moved = [...OUT, `drag ${B1} Command1(111) ${DRAG.flat().join(" ")}`];
   const algebra = await script(page, `print ${B1} algebra`);
   assert.equal(algebra, reference([...moved, `print ${B1} algebra`]));
@@ -84,14 +73,14 @@ test("a saved board opens again from the picker and from a drop; a bad file is r
   const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, acceptDownloads: true });
   const page = await openSite(context, site.url);
   await script(page, OUT.join("\n"));
-  await mouseDrag(page, B1, "Command1(111)", DRAG);
+  await mouseDrag(page, B1, "Command1(111)", ...DRAG);
   const saved = await script(page, `print ${B1} tiles`);
   const [download] = await Promise.all([page.waitForEvent("download"), page.keyboard.press("Control+S")]);
   assert.equal(download.suggestedFilename(), "board1.zelmora");
   const file = join(folder, "board1.zelmora");
   await download.saveAs(file);
 
-  await mouseDrag(page, B1, "Command1(111)", [[100, 100], [6000, 2000]]);
+  await mouseDrag(page, B1, "Command1(111)", [100, 100], [6000, 2000]);
   assert.notEqual(await script(page, `print ${B1} tiles`), saved);
   const [chooser] = await Promise.all([page.waitForEvent("filechooser"), page.keyboard.press("Control+O")]);
   await chooser.setFiles(file);

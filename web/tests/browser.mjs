@@ -30,3 +30,21 @@ export async function pointOf(page, win, x, y) {
 export function script(page, text) {
   return page.evaluate((t) => window.zelmora.script(t), text);
 }
+
+// Where a control's point (x, y from its corner) is on the page: its Left and Top as the page's
+// program prints them, turned into CSS pixels.
+export async function controlPoint(page, win, control, [x, y]) {
+  const [line] = (await script(page, `print ${win} ${control}`)).split("\n");
+  const [left, top] = [/Left=(-?[\d.]+)/, /Top=(-?[\d.]+)/].map((r) => Number(line.match(r)[1]));
+  return pointOf(page, win, left + x, top + y);
+}
+
+// A tile taken at grab (from its corner) and dropped at (x, y) of the window, with the real mouse.
+export async function mouseDrag(page, win, tile, grab, to) {
+  const from = await controlPoint(page, win, tile, grab);
+  const target = await pointOf(page, win, to[0], to[1]);
+  await page.mouse.move(from.x, from.y);
+  await page.mouse.down();
+  await page.mouse.move(target.x, target.y, { steps: 8 });
+  await page.mouse.up();
+}

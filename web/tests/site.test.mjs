@@ -10,7 +10,7 @@ import { join } from "node:path";
 import { after, before, describe, test } from "node:test";
 import { fileURLToPath } from "node:url";
 import { chromium } from "playwright-core";
-import { CHROMIUM_ARGS, launchBrowser, openSite, pointOf, script } from "./browser.mjs";
+import { CHROMIUM_ARGS, controlPoint, launchBrowser, mouseDrag, openSite, pointOf, script } from "./browser.mjs";
 import { serveSite } from "./static_server.mjs";
 
 const build = fileURLToPath(new URL("../../build-web/", import.meta.url));
@@ -21,22 +21,9 @@ function reference(lines) {
   return execFileSync("node", [driver, "-"], { input: lines.join("\n") + "\n", encoding: "utf8" });
 }
 
-async function mouseDrag(page, win, tile, grab, to) {
-  const [line] = (await script(page, `print ${win} ${tile}`)).split("\n");
-  const [left, top] = [/Left=(-?[\d.]+)/, /Top=(-?[\d.]+)/].map((r) => Number(line.match(r)[1]));
-  const from = await pointOf(page, win, left + grab[0], top + grab[1]);
-  const target = await pointOf(page, win, to[0], to[1]);
-  await page.mouse.move(from.x, from.y);
-  await page.mouse.down();
-  await page.mouse.move(target.x, target.y, { steps: 8 });
-  await page.mouse.up();
-}
-
 // Touch through the browser's own input pipeline, so that it arrives as touch Pointer Events.
 async function touchDrag(page, win, tile, grab, to) {
-  const [line] = (await script(page, `print ${win} ${tile}`)).split("\n");
-  const [left, top] = [/Left=(-?[\d.]+)/, /Top=(-?[\d.]+)/].map((r) => Number(line.match(r)[1]));
-  const from = await pointOf(page, win, left + grab[0], top + grab[1]);
+  const from = await controlPoint(page, win, tile, grab);
   const target = await pointOf(page, win, to[0], to[1]);
   const cdp = await page.context().newCDPSession(page);
   const touch = (type, p) => cdp.send("Input.dispatchTouchEvent",
