@@ -9,7 +9,7 @@ import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { after, before, test } from "node:test";
 import { fileURLToPath } from "node:url";
-import { launchBrowser, mouseDrag, openSite, script } from "./browser.mjs";
+import { launchBrowser, mouseDrag, openSite, script, settled } from "./browser.mjs";
 import { serveSite } from "./static_server.mjs";
 
 const build = fileURLToPath(new URL("../../build-web/", import.meta.url));
@@ -62,6 +62,7 @@ test("undo and redo after a drag, and the band says what print W algebra says", 
   assert.equal(await script(page, `print ${B1} tiles`), reference([...moved, `print ${B1} tiles`]));
   // Two actions to take back, the drag and the palette's click; then nothing is left to undo.
   for (let i = 0; i < 2; i++) await bar(page, "undo").click();
+  await settled(page);
   assert.equal(await bar(page, "undo").isDisabled(), true);
   assert.equal(await script(page, `print ${B1} tiles`), reference([`open ${B1}`, `print ${B1} tiles`]));
   assert.equal(await bar(page, "redo").isDisabled(), false);

@@ -31,6 +31,12 @@ export function script(page, text) {
   return page.evaluate((t) => window.zelmora.script(t), text);
 }
 
+// Waits until the page has caught up with the program after real input: the windows' mirrors,
+// bars and bands follow each painted change.
+export function settled(page) {
+  return page.evaluate(() => window.zelmora.settled());
+}
+
 // Where a control's point (x, y from its corner) is on the page: its Left and Top as the page's
 // program prints them, turned into CSS pixels.
 export async function controlPoint(page, win, control, [x, y]) {

@@ -2,6 +2,9 @@
 // The page's windows: one frame for each window the core has open, stacked as the core stacks
 // them, laid out to fit the viewport, and painted after every input. A window alone, or one
 // made to fill the page, takes the whole viewport; others sit centred at the largest size that fits.
+// A change is painted first; what follows it in the page (each window's mirror, bar and band, the
+// keyboard's place) is brought up to date once the frame is on the screen.
+import { afterNextPaint } from "./after_paint.js";
 import { paintWindow } from "./window_painter.js";
 import { TITLE_HEIGHT, WindowFrame } from "./window_frame.js";
 
@@ -16,6 +19,9 @@ export class Desktop {
     this.onWindowChanged = onWindowChanged;
     this.frames = new Map();
     this.frameRequested = false;
+    this.changedFrames = new Set(); // painted anew, their followers not yet brought up to date
+    this.afterPaint = []; // work waiting for the painted frame
+    this.followUpScheduled = false;
     this.lastDrag = "null";
     this.arranged = ""; // the window list the frames were last laid out for; "" lays them out again
     window.addEventListener("resize", () => {
@@ -110,7 +116,33 @@ export class Desktop {
     paintWindow(frame.canvas, JSON.parse(json), drag);
     const changed = json !== frame.painted.json || size !== frame.painted.size;
     frame.painted = { json, size };
-    if (changed) this.onWindowChanged(frame);
+    if (changed) {
+      this.changedFrames.add(frame);
+      this.scheduleFollowUp();
+    }
+  }
+
+  // Runs work once the frame now painted is on the screen, after the windows' followers.
+  whenPainted(work) {
+    this.afterPaint.push(work);
+    this.scheduleFollowUp();
+  }
+
+  scheduleFollowUp() {
+    if (this.followUpScheduled) return;
+    this.followUpScheduled = true;
+    afterNextPaint(() => this.settle());
+  }
+
+  // Brings every changed window's followers up to date and runs the waiting work, now: the tests'
+  // hook calls it before it reads the page.
+  settle() {
+    this.followUpScheduled = false;
+    const frames = [...this.changedFrames];
+    this.changedFrames.clear();
+    for (const frame of frames) if (this.frames.get(frame.name) === frame) this.onWindowChanged(frame);
+    const work = this.afterPaint.splice(0);
+    for (const job of work) job();
   }
 
   toggleMaximize(name) {

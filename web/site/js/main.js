@@ -42,7 +42,7 @@ function onEvents(events) {
       case "beep": bell(); break;
       case "guide": guide.open(); break;
       case "shown":
-      case "raised": queueMicrotask(focusFront); break;
+      case "raised": app.desktop.whenPainted(focusFront); break;
       case "announce": announce(event.detail); break;
       case "error":
         failure.textContent = event.detail;
@@ -64,17 +64,21 @@ function start() {
   failure.hidden = true;
   app.desktop.core.start();
   app.desktop.render();
-  focusFront();
+  app.desktop.whenPainted(focusFront);
 }
 
 // The menu is painted as soon as the core runs and the faces and pictures it shows have arrived,
 // in those faces; everything the boards need follows, and what was painted before it arrived is
 // painted again.
 async function boot() {
+  performance.mark("zelmora-script-start");
   const core = await loadCore();
+  performance.mark("zelmora-core-loaded");
   core.start();
+  performance.mark("zelmora-core-started");
   const shown = core.state().windows.map((name) => core.window(name));
   await Promise.all([loadFacesFor(shown), loadPictures(picturesOf(shown))]);
+  performance.mark("zelmora-faces-ready");
   const toolsHolder = { windowChanged: () => {} };
   app.desktop = new Desktop(document.getElementById("desktop"), core,
     { onEvents, onWindowChanged: (frame) => toolsHolder.windowChanged(frame) });
@@ -85,7 +89,7 @@ async function boot() {
   enableSoundOnGesture();
   document.getElementById("restart").addEventListener("click", start);
   app.desktop.render();
-  focusFront();
+  app.desktop.whenPainted(focusFront);
   performance.mark("zelmora-first-paint");
   app.ready = true;
   document.documentElement.dataset.ready = "true";

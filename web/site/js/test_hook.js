@@ -7,6 +7,7 @@ export function installHook(app) {
     async script(text) {
       const result = app.desktop.core.script(String(text));
       app.desktop.render();
+      app.desktop.settle();
       if (result.status !== 0) {
         const error = new Error(result.errors.trim());
         error.output = result.output;
@@ -18,6 +19,11 @@ export function installHook(app) {
     // {left, top, width, height} in CSS pixels relative to the viewport, or null when W is not open.
     clientRect(name) {
       return app.desktop.frame(name)?.clientRect() ?? null;
+    },
+    // Resolves once the page has caught up with the program: the windows' mirrors, bars and
+    // bands, which follow each painted change, and the page's focus.
+    async settled() {
+      app.desktop.settle();
     },
     get ready() { return app.ready; },
     // When the page last finished painting after input, for the benchmarks.
