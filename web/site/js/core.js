@@ -4,24 +4,8 @@ import loadZelmora from "../zelmora.mjs";
 
 let modulePromise = null;
 
-// The page starts compiling zelmora.wasm before this script runs (see index.html); the loader
-// only instantiates that module. Without it (the script loaded on its own) the loader fetches
-// and compiles the core itself.
-function instantiateCompiled(imports, receiveInstance) {
-  self.zelmoraCompiledCore
-    .then((compiled) => WebAssembly.instantiate(compiled, imports))
-    .then((instance) => receiveInstance(instance))
-    .catch((error) => rejectLoad(error));
-  return {};
-}
-let rejectLoad = () => {};
-
 export async function loadCore() {
-  modulePromise ??= new Promise((resolve, reject) => {
-    rejectLoad = reject;
-    const options = self.zelmoraCompiledCore ? { instantiateWasm: instantiateCompiled } : {};
-    loadZelmora(options).then(resolve, reject);
-  });
+  modulePromise ??= loadZelmora();
   return new Core(await modulePromise);
 }
 
@@ -38,7 +22,9 @@ export class Core {
   }
 
   state() { return JSON.parse(this.program.state()); }
-  window(name) { return JSON.parse(this.program.window(name)); }
+  // A window's snapshot as the core's JSON text, which the view compares before it paints.
+  windowText(name) { return this.program.window(name); }
+  window(name) { return JSON.parse(this.windowText(name)); }
   takeEvents() { return JSON.parse(this.program.takeEvents()); }
 
   mouseDown(win, x, y, button) { this.program.mouseDown(win, x, y, button); }

@@ -33,6 +33,16 @@ export class Desktop {
 
   frame(name) { return this.frames.get(name) ?? null; }
 
+  // The core takes over from the first screen that stood in for it, with the input held for it.
+  useCore(core) {
+    const standIn = this.core;
+    this.core = core;
+    standIn.handOver?.(core);
+    for (const frame of this.frames.values()) this.changedFrames.add(frame);
+    this.render();
+    this.scheduleFollowUp();
+  }
+
   // Runs one piece of input against the core, then acts on what the core asked and paints.
   deliver(input) {
     input(this.core);
@@ -109,7 +119,7 @@ export class Desktop {
   }
 
   paint(frame, drag, dragChanged) {
-    const json = this.core.program.window(frame.name);
+    const json = this.core.windowText(frame.name);
     const size = `${frame.canvas.width}x${frame.canvas.height}`;
     const draggedHere = drag?.window === frame.name || (dragChanged && this.lastDrag.includes(`"${frame.name}"`));
     if (json === frame.painted.json && size === frame.painted.size && !draggedHere) return;

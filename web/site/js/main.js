@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the browser edition: the core, the fonts and pictures, the windows and their input, the
 // guide, the sound and the offline copy.
+import { afterNextPaint } from "./after_paint.js";
 import { createAnnouncer } from "./announcer.js";
 import { attachBoardTools } from "./board_tools.js";
 import { loadCore } from "./core.js";
 import { Desktop } from "./desktop.js";
+import { FirstScreen } from "./first_screen.js";
 import { loadAllFaces, loadFacesFor } from "./fonts.js";
 import { createGuideViewer } from "./guide_viewer.js";
 import { attachKeyboardInput } from "./keyboard_input.js";
@@ -13,7 +15,9 @@ import { attachPointerInput } from "./pointer_input.js";
 import { bell, enableSoundOnGesture } from "./sound.js";
 import { installHook } from "./test_hook.js";
 
-const app = { ready: false, desktop: null };
+// `running` settles once the core runs the page's windows (until then the first screen stands in).
+let programRuns = () => {};
+const app = { ready: false, desktop: null, running: new Promise((resolve) => { programRuns = resolve; }) };
 installHook(app);
 
 const ended = document.getElementById("ended");
@@ -67,20 +71,28 @@ function start() {
   app.desktop.whenPainted(focusFront);
 }
 
-// The menu is painted as soon as the core runs and the faces and pictures it shows have arrived,
-// in those faces; everything the boards need follows, and what was painted before it arrived is
-// painted again.
-async function boot() {
-  performance.mark("zelmora-script-start");
+// The core compiled and started as at launch.
+async function startedCore() {
   const core = await loadCore();
   performance.mark("zelmora-core-loaded");
   core.start();
   performance.mark("zelmora-core-started");
-  const shown = core.state().windows.map((name) => core.window(name));
+  return core;
+}
+
+// The menu is painted first, from the first screen the build wrote into the page, in the faces
+// and pictures it shows. The core is compiled and started once that frame is on the screen, and
+// takes over with whatever input came meanwhile. Everything the boards need follows, and what was
+// painted before its faces arrived is painted again.
+async function boot() {
+  performance.mark("zelmora-script-start");
+  const firstScreen = FirstScreen.fromPage(document);
+  const standIn = firstScreen ?? await startedCore();
+  const shown = standIn.state().windows.map((name) => standIn.window(name));
   await Promise.all([loadFacesFor(shown), loadPictures(picturesOf(shown))]);
   performance.mark("zelmora-faces-ready");
   const toolsHolder = { windowChanged: () => {} };
-  app.desktop = new Desktop(document.getElementById("desktop"), core,
+  app.desktop = new Desktop(document.getElementById("desktop"), standIn,
     { onEvents, onWindowChanged: (frame) => toolsHolder.windowChanged(frame) });
   toolsHolder.windowChanged = attachBoardTools(app.desktop,
     { notify, announce, printHolder: document.getElementById("print-picture") });
@@ -91,9 +103,15 @@ async function boot() {
   app.desktop.render();
   app.desktop.whenPainted(focusFront);
   performance.mark("zelmora-first-paint");
+  if (firstScreen) {
+    await new Promise((painted) => afterNextPaint(painted));
+    app.desktop.useCore(await startedCore());
+  }
+  performance.mark("zelmora-program-running");
   app.ready = true;
+  programRuns();
   document.documentElement.dataset.ready = "true";
-  // The offline copy is fetched once the menu is up, not in competition with it.
+  // The offline copy is fetched once the program runs, not in competition with it.
   if ("serviceWorker" in navigator && location.protocol !== "file:")
     navigator.serviceWorker.register("sw.js").catch(() => {});
   await Promise.all([loadAllFaces(), loadPictures()]);

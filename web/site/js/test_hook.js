@@ -5,6 +5,7 @@ export function installHook(app) {
   window.zelmora = {
     // Resolves to what the lines print; a line that cannot run rejects with its message.
     async script(text) {
+      await app.running;
       const result = app.desktop.core.script(String(text));
       app.desktop.render();
       app.desktop.settle();
@@ -23,6 +24,7 @@ export function installHook(app) {
     // Resolves once the page has caught up with the program: the windows' mirrors, bars and
     // bands, which follow each painted change, and the page's focus.
     async settled() {
+      await app.running;
       app.desktop.settle();
     },
     get ready() { return app.ready; },
