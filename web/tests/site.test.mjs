@@ -249,6 +249,45 @@ describe("start-up and installing", () => {
     await context.close();
   });
 
+  // The menu is painted from the first screen in the page while the core is still on its way; a
+  // press given then is held for the core, which acts on it once it runs.
+  test("a click on the menu before the core runs opens its board; a page without its first screen still starts", async () => {
+    const context = await browser.newContext({ viewport: { width: 1000, height: 700 } });
+    let releaseCore;
+    const coreHeld = new Promise((resolve) => { releaseCore = resolve; });
+    await context.route(/zelmora\.wasm$/, async (route) => { await coreHeld; await route.continue(); });
+    const page = await context.newPage();
+    const errors = [];
+    page.on("pageerror", (e) => errors.push(e));
+    await page.goto(site.url);
+    await page.waitForFunction(() => performance.getEntriesByName("zelmora-first-paint").length === 1);
+    assert.equal(await page.evaluate(() => window.zelmora.ready), false);
+    const button = await page.evaluate(() => JSON.parse(JSON.parse(document.getElementById("first-screen").textContent)
+      .windows.frmZelmora).controls.find((c) => c.name === "Command1"));
+    const p = await pointOf(page, "frmZelmora", button.left + button.width / 2, button.top + button.height / 2);
+    await page.mouse.click(p.x, p.y);
+    releaseCore();
+    await page.waitForFunction(() => window.zelmora.ready === true);
+    assert.match(await script(page, "print windows"), /^windows=frmZelmora1 frmZelmora\n$/);
+    assert.deepEqual(errors, []);
+
+    await context.close();
+
+    const plain = await browser.newContext({ viewport: { width: 1000, height: 700 }, serviceWorkers: "block" });
+    await plain.route(site.url, async (route) => {
+      const response = await route.fetch();
+      const page = (await response.text()).replace(/(<script type="application\/json" id="first-screen">)[^<]*/, "$1");
+      await route.fulfill({ response, body: page });
+    });
+    const bare = await openSite(plain, site.url);
+    assert.equal(await bare.evaluate(() => document.getElementById("first-screen").textContent), "");
+    assert.equal(await script(bare, "print windows"), "windows=frmZelmora\n");
+    await clickControl(bare, "frmZelmora", "Command2");
+    assert.match(await script(bare, "print windows"), /^windows=frmZelmora2 /);
+    assert.deepEqual(bare.errors, []);
+    await plain.close();
+  });
+
   test("Chromium offers to install the site, with icons of every size it asks for", async () => {
     const profile = mkdtempSync(join(tmpdir(), "zelmora-install-"));
     const context = await chromium.launchPersistentContext(profile,
