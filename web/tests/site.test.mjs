@@ -107,7 +107,8 @@ describe("dragging tiles", () => {
   }
 
   // The classroom bar above a board takes room from the client area: hidden and shown again with
-  // its key, the canvas follows it and the board is painted again at its new size, never stretched.
+  // its key, the canvas follows it and the board is painted again at its new size, never stretched:
+  // the canvas is the largest rectangle of the board's proportions that fits, centred.
   test("the canvas follows its client area when the bar above it goes and comes back", async () => {
     const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, deviceScaleFactor: 2 });
     const page = await openSite(context, site.url);
@@ -115,18 +116,28 @@ describe("dragging tiles", () => {
     const sizes = () => page.evaluate(() => {
       const client = document.querySelector("section.window[data-window=frmZelmora1] .client");
       const canvas = client.querySelector("canvas");
-      return { client: [client.clientWidth * 2, client.clientHeight * 2], canvas: [canvas.width, canvas.height] };
+      const [outer, inner] = [client, canvas].map((e) => e.getBoundingClientRect());
+      return { client: [client.clientWidth * 2, client.clientHeight * 2], canvas: [canvas.width, canvas.height],
+        margins: [inner.left - outer.left, outer.right - inner.right, inner.top - outer.top, outer.bottom - inner.bottom] };
     });
+    const { twipsWidth, twipsHeight } = await page.evaluate(() => window.zelmora.clientRect("frmZelmora1"));
+    const fits = ({ client, canvas, margins }) => {
+      assert.ok(canvas[0] <= client[0] && canvas[1] <= client[1]);
+      assert.ok(canvas[0] >= client[0] - 1 || canvas[1] >= client[1] - 1, "as large as fits");
+      assert.ok(Math.abs(canvas[0] / canvas[1] - twipsWidth / twipsHeight) < 0.01, "the board's proportions");
+      assert.ok(Math.abs(margins[0] - margins[1]) <= 1 && Math.abs(margins[2] - margins[3]) <= 1, "centred");
+    };
     const settled = () => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
     const before = await sizes();
-    assert.deepEqual(before.canvas, before.client);
+    fits(before);
     const bar = await page.locator("section.window[data-window=frmZelmora1] .toolbar").evaluate((b) => b.offsetHeight);
     assert.ok(bar > 30);
     await page.keyboard.press("F10");
     await settled();
     const without = await sizes();
     assert.equal(without.client[1], before.client[1] + 2 * bar);
-    assert.deepEqual(without.canvas, without.client);
+    fits(without);
+    assert.notDeepEqual(without.canvas, before.canvas);
     await page.keyboard.press("F10");
     await settled();
     assert.deepEqual(await sizes(), before);

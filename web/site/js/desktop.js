@@ -123,7 +123,9 @@ export class Desktop {
     const size = `${frame.canvas.width}x${frame.canvas.height}`;
     const draggedHere = drag?.window === frame.name || (dragChanged && this.lastDrag.includes(`"${frame.name}"`));
     if (json === frame.painted.json && size === frame.painted.size && !draggedHere) return;
-    paintWindow(frame.canvas, JSON.parse(json), drag);
+    const snapshot = JSON.parse(json);
+    frame.setBack(snapshot.back);
+    paintWindow(frame.canvas, snapshot, drag);
     const changed = json !== frame.painted.json || size !== frame.painted.size;
     frame.painted = { json, size };
     if (changed) {

@@ -4,7 +4,6 @@
 import { afterNextPaint } from "./after_paint.js";
 import { createAnnouncer } from "./announcer.js";
 import { attachBoardTools } from "./board_tools.js";
-import { loadCore } from "./core.js";
 import { Desktop } from "./desktop.js";
 import { FirstScreen } from "./first_screen.js";
 import { loadAllFaces, loadFacesFor } from "./fonts.js";
@@ -71,8 +70,10 @@ function start() {
   app.desktop.whenPainted(focusFront);
 }
 
-// The core compiled and started as at launch.
+// The core compiled and started as at launch. Its loader is a module of its own, fetched only
+// now: the first screen needs nothing of it.
 async function startedCore() {
+  const { loadCore } = await import("./core.js");
   const core = await loadCore();
   performance.mark("zelmora-core-loaded");
   core.start();

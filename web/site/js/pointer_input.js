@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pointer Events from a mouse, a finger or a pen, turned into the core's presses, moves, releases
-// and double clicks. One pointer at a time drives the program; the canvas that got the press
+// and double clicks. One pointer at a time drives the program; the client area that got the press
 // captures its pointer, so a release anywhere is still seen and goes to the window under it, or
-// to none outside every window.
+// to none outside every window. The client area includes the window's colour around its canvas,
+// which is the window's too.
 import { toTwips } from "./view_scale.js";
 
 const DOUBLE_CLICK_MS = 500;
@@ -12,7 +13,7 @@ const DOUBLE_CLICK_SLOP = 6; // CSS pixels
 const BUTTONS = { 0: 1, 1: 4, 2: 2 };
 
 export function attachPointerInput(desktop) {
-  let active = null; // {pointerId, window, canvas}
+  let active = null; // {pointerId, window, client}
   let lastPress = null; // {window, time, x, y, button} for double clicks
 
   const twipsIn = (frame, e) => {
@@ -22,20 +23,20 @@ export function attachPointerInput(desktop) {
 
   // The window whose client area lies under a point of the viewport, if any.
   const windowAt = (x, y) => {
-    const canvas = document.elementFromPoint(x, y)?.closest?.("canvas[data-window]");
-    return canvas ? desktop.frame(canvas.dataset.window) : null;
+    const client = document.elementFromPoint(x, y)?.closest?.(".client[data-window]");
+    return client ? desktop.frame(client.dataset.window) : null;
   };
 
   desktop.root.addEventListener("pointerdown", (e) => {
-    const canvas = e.target.closest?.("canvas[data-window]");
-    if (!canvas || active) return; // a second finger while one is down is ignored
+    const client = e.target.closest?.(".client[data-window]");
+    if (!client || active) return; // a second finger while one is down is ignored
     const button = BUTTONS[e.button];
     if (!button) return;
     e.preventDefault();
-    const frame = desktop.frame(canvas.dataset.window);
-    canvas.setPointerCapture(e.pointerId);
-    canvas.focus({ preventScroll: true });
-    active = { pointerId: e.pointerId, window: frame.name, canvas };
+    const frame = desktop.frame(client.dataset.window);
+    client.setPointerCapture(e.pointerId);
+    frame.canvas.focus({ preventScroll: true });
+    active = { pointerId: e.pointerId, window: frame.name, client };
     const p = twipsIn(frame, e);
     const now = performance.now();
     const double = lastPress && lastPress.window === frame.name && lastPress.button === button
@@ -62,7 +63,7 @@ export function attachPointerInput(desktop) {
     if (!active || e.pointerId !== active.pointerId) return;
     const under = cancelled ? null : windowAt(e.clientX, e.clientY);
     const p = under ? twipsIn(under, e) : { x: 0, y: 0 };
-    if (active.canvas.hasPointerCapture(e.pointerId)) active.canvas.releasePointerCapture(e.pointerId);
+    if (active.client.hasPointerCapture(e.pointerId)) active.client.releasePointerCapture(e.pointerId);
     active = null;
     desktop.deliver((core) => core.mouseUp(under?.name ?? null, p.x, p.y));
   };

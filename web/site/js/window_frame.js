@@ -68,23 +68,39 @@ export class WindowFrame {
     Object.assign(this.el.style, { left: `${x}px`, top: `${y}px`, width: `${w}px`, height: `${h}px` });
   }
 
-  // True when the canvas took a new size.
+  // The client area keeps its proportions: the canvas covers the largest rectangle of them that
+  // fits the client element, centred on whole device pixels, and the window's colour shows around
+  // it. A canvas no larger than its picture costs less to paint and to put on the screen. True when
+  // the canvas took a new size.
   resizeCanvas() {
     const ratio = window.devicePixelRatio || 1;
     const box = this.client.getBoundingClientRect();
-    const width = Math.max(1, Math.round(box.width * ratio));
-    const height = Math.max(1, Math.round(box.height * ratio));
+    const fit = fitScale(this.design.width, this.design.height, box.width, box.height);
+    const left = Math.round(fit.offsetX * ratio);
+    const top = Math.round(fit.offsetY * ratio);
+    const width = Math.max(1, Math.round((fit.offsetX + this.design.width * fit.perTwip) * ratio) - left);
+    const height = Math.max(1, Math.round((fit.offsetY + this.design.height * fit.perTwip) * ratio) - top);
+    Object.assign(this.canvas.style, { left: `${left / ratio}px`, top: `${top / ratio}px`,
+      width: `${width / ratio}px`, height: `${height / ratio}px` });
     if (this.canvas.width === width && this.canvas.height === height) return false;
     this.canvas.width = width;
     this.canvas.height = height;
     return true;
   }
 
-  // Where the client area's twips lie in CSS pixels of the viewport.
+  // The colour around the canvas, the window's own.
+  setBack(colour) {
+    if (this.client.style.backgroundColor !== colour) this.client.style.backgroundColor = colour;
+  }
+
+  // Where the client area's twips lie in CSS pixels: offsets from the client element's corner,
+  // which lies at (left, top) of the viewport, with the scale the canvas is painted at.
   cssScale() {
-    const box = this.client.getBoundingClientRect();
-    const scale = fitScale(this.design.width, this.design.height, box.width, box.height);
-    return { ...scale, left: box.left, top: box.top };
+    const client = this.client.getBoundingClientRect();
+    const canvas = this.canvas.getBoundingClientRect();
+    const scale = fitScale(this.design.width, this.design.height, canvas.width, canvas.height);
+    return { ...scale, offsetX: scale.offsetX + canvas.left - client.left,
+      offsetY: scale.offsetY + canvas.top - client.top, left: client.left, top: client.top };
   }
 
   clientRect() {
