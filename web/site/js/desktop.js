@@ -164,9 +164,10 @@ export class Desktop {
     this.render();
   }
 
-  // Paints every window again, for faces and pictures that arrived after it was painted.
-  repaintAll() {
-    for (const frame of this.frames.values()) frame.painted = { json: null, size: "" };
+  // Paints again the windows that `paintedTooSoon` picks (all when none is given), for faces and
+  // pictures that arrived after they were painted.
+  repaintAll(paintedTooSoon = () => true) {
+    for (const frame of this.frames.values()) if (paintedTooSoon(frame)) frame.painted = { json: null, size: "" };
     this.render();
   }
 

@@ -89,7 +89,8 @@ async function boot() {
   performance.mark("zelmora-script-start");
   const firstScreen = FirstScreen.fromPage(document);
   const standIn = firstScreen ?? await startedCore();
-  const shown = standIn.state().windows.map((name) => standIn.window(name));
+  const firstWindows = standIn.state().windows;
+  const shown = firstWindows.map((name) => standIn.window(name));
   await Promise.all([loadFacesFor(shown), loadPictures(picturesOf(shown))]);
   performance.mark("zelmora-faces-ready");
   const toolsHolder = { windowChanged: () => {} };
@@ -116,7 +117,8 @@ async function boot() {
   if ("serviceWorker" in navigator && location.protocol !== "file:")
     navigator.serviceWorker.register("sw.js").catch(() => {});
   await Promise.all([loadAllFaces(), loadPictures()]);
-  app.desktop.repaintAll();
+  // The first screen's windows were painted in their own faces; a window opened since may not have been.
+  app.desktop.repaintAll((frame) => !firstWindows.includes(frame.name));
 }
 
 boot().catch((error) => {
