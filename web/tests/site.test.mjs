@@ -261,8 +261,8 @@ describe("start-up and installing", () => {
   });
 
   // The menu is painted from the first screen in the page while the core is still on its way; a
-  // press given then is held for the core, which acts on it once it runs.
-  test("a click on the menu before the core runs opens its board; a page without its first screen still starts", async () => {
+  // press or a board file given then is held for the core, which acts on it once it runs.
+  test("a click and a board file before the core runs reach it; a page without its first screen still starts", async () => {
     const context = await browser.newContext({ viewport: { width: 1000, height: 700 } });
     let releaseCore;
     const coreHeld = new Promise((resolve) => { releaseCore = resolve; });
@@ -277,9 +277,21 @@ describe("start-up and installing", () => {
       .windows.frmZelmora).controls.find((c) => c.name === "Command1"));
     const p = await pointOf(page, "frmZelmora", button.left + button.width / 2, button.top + button.height / 2);
     await page.mouse.click(p.x, p.y);
+    // A board file dropped on the page then waits for the core too, and opens its board.
+    const folder = mkdtempSync(join(tmpdir(), "zelmora-early-"));
+    const board = ["open frmZelmora2", "click frmZelmora2 Command3"];
+    reference(["start", ...board, `save frmZelmora2 ${folder}/board2.zelmora`]);
+    await page.evaluate((text) => {
+      const data = new DataTransfer();
+      data.items.add(new File([text], "board2.zelmora"));
+      window.dispatchEvent(new DragEvent("drop", { dataTransfer: data, cancelable: true }));
+    }, readFileSync(`${folder}/board2.zelmora`, "utf8"));
+    rmSync(folder, { recursive: true, force: true });
     releaseCore();
     await page.waitForFunction(() => window.zelmora.ready === true);
-    assert.match(await script(page, "print windows"), /^windows=frmZelmora1 frmZelmora\n$/);
+    await page.waitForFunction(() => window.zelmora.clientRect("frmZelmora2") !== null);
+    assert.match(await script(page, "print windows"), /^windows=frmZelmora2 frmZelmora1 frmZelmora\n$/);
+    assert.equal(await script(page, "print frmZelmora2 tiles"), reference(["start", ...board, "print frmZelmora2 tiles"]));
     assert.deepEqual(errors, []);
 
     await context.close();

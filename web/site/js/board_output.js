@@ -41,9 +41,11 @@ export async function printPicture(snapshot, holder) {
   URL.revokeObjectURL(url);
 }
 
-// A board file into the window, or "" for the board the file names. The core refuses a file
-// larger than a board can be, so no more than that and a byte is read of one.
+// A board file into the window, or "" for the board the file names, once the core runs (a file
+// dropped on the page as it opens waits for it). The core refuses a file larger than a board can
+// be, so no more than that and a byte is read of one.
 export async function openBoardFile(desktop, windowName, file) {
+  await desktop.running;
   const core = desktop.core;
   const bytes = new Uint8Array(await file.slice(0, core.boardFileLimit + 1).arrayBuffer());
   let result = null;

@@ -17,6 +17,8 @@ export class Desktop {
     this.core = core;
     this.onEvents = onEvents;
     this.onWindowChanged = onWindowChanged;
+    // Settles once the core itself runs the windows; until then a first screen may stand in for it.
+    this.running = core.handOver ? new Promise((resolve) => { this.coreArrived = resolve; }) : Promise.resolve();
     this.frames = new Map();
     this.frameRequested = false;
     this.changedFrames = new Set(); // painted anew, their followers not yet brought up to date
@@ -41,6 +43,7 @@ export class Desktop {
     for (const frame of this.frames.values()) this.changedFrames.add(frame);
     this.render();
     this.scheduleFollowUp();
+    this.coreArrived?.();
   }
 
   // Runs one piece of input against the core, then acts on what the core asked and paints.
