@@ -13,11 +13,11 @@ namespace zelmora::qt {
 
 namespace {
 
-// The physical key: the same for its press and its release whatever the modifiers make of it.
-// Synthetic events without a scan code fall back on the key they name.
+// The physical key: the same for its press and its release whatever the modifiers make of it;
+// 0 for synthetic events, which name none.
 std::uint32_t physicalKey(QKeyEvent const& event)
 {
-    return event.nativeScanCode() ? event.nativeScanCode() : static_cast<std::uint32_t>(event.key());
+    return event.nativeScanCode();
 }
 
 // A window that shows a board or the menu, as opposed to the guide's.

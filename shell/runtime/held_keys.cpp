@@ -7,7 +7,7 @@ bool HeldKeys::isRepeat(KeyPress const& press) const
 {
     if (press.markedRepeat)
         return true;
-    return m_lastRelease && m_lastRelease->key == press.key && m_lastRelease->time == press.time;
+    return press.key != 0 && m_lastRelease && m_lastRelease->key == press.key && m_lastRelease->time == press.time;
 }
 
 void HeldKeys::release(std::uint32_t key, std::uint64_t time)

@@ -8,9 +8,9 @@
 
 namespace zelmora {
 
-// One press of a key as the platform reports it: the physical key (any code that stays the same
-// for its press and release), the platform's time of the press in milliseconds, and whether the
-// platform itself marked the press as a repeat.
+// One press of a key as the platform reports it: the physical key (a code that stays the same for
+// its press and release; 0 where the platform names none, as for synthetic input), the platform's
+// time of the press in milliseconds, and whether the platform itself marked the press as a repeat.
 struct KeyPress {
     std::uint32_t key = 0;
     std::uint64_t time = 0;
@@ -25,8 +25,9 @@ struct KeyPress {
 // detectable auto-repeat lets go of the key and presses it again for every repeat, the release
 // and the press carrying one time stamp; the toolkit marks such a press only when it happens to
 // see the press already queued behind the release, so an unmarked press that follows the
-// release of the same key at the same time is a repeat too. A learner's own release and press
-// are never the same millisecond.
+// release of the same physical key at the same time is a repeat too. A learner's own release
+// and press are never the same millisecond; input made up by a program may be, and names no
+// physical key.
 class HeldKeys {
 public:
     // True when the press is to act: a new press always does, a repeat only for a key that repeats.

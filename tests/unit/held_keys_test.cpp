@@ -25,6 +25,9 @@ TEST(HeldKeys, ReleaseAndPressAtOneTimeIsARepeat)
     // Another key let go at the same moment makes no repeat of this one.
     keys.release(tab, 1800);
     EXPECT_TRUE(keys.acts({ space, 1800, false }, false));
+    // Input made up by a program names no physical key; two quick clicks are two presses.
+    keys.release(0, 1900);
+    EXPECT_TRUE(keys.acts({ 0, 1900, false }, false));
 }
 
 // Platforms that mark every repeat send its presses with no release between.
