@@ -25,7 +25,9 @@ enum class BoardCommand {
 };
 
 // How one command looks and is reached: its Arabic name and tooltip, its icon (the desktop
-// theme's, else the one drawn for Zelmora), its keys, and whether it has a button.
+// theme's, else the one drawn for Zelmora), its keys, whether it has a button, and whether its
+// keys run it again while held down: undo and redo do, as they do in other programs; every other
+// command runs once per press (a held F2 must not flicker the band on and off).
 struct BoardCommandDesign {
     BoardCommand command;
     char const* text;
@@ -35,10 +37,14 @@ struct BoardCommandDesign {
     QList<QKeySequence> keys;
     bool onToolbar;
     bool checkable;
+    bool repeats;
 };
 
 // In toolbar order, first to last; the toolbar lays them out right to left.
 std::span<BoardCommandDesign const> boardCommands();
+
+// The command one of whose keys is this combination, or null.
+BoardCommandDesign const* boardCommandOfKey(QKeyCombination);
 
 // The command's icon: the desktop theme's when it has one (its right-to-left variant first for a
 // right-to-left window), else Zelmora's own.

@@ -135,6 +135,7 @@ void BoardFrame::createCommands()
         action->setToolTip(tooltip);
         action->setShortcuts(design.keys);
         action->setShortcutContext(Qt::WindowShortcut);
+        action->setAutoRepeat(design.repeats);
         action->setCheckable(design.checkable);
         // Added to the window itself too, so that the keys work while the toolbar is hidden.
         addAction(action);

@@ -3,6 +3,7 @@
 
 #include "pictures.hpp"
 #include "qt_host.hpp"
+#include "runtime_key.hpp"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,43 +24,6 @@ std::optional<MouseButton> buttonOf(Qt::MouseButton button)
         return MouseButton::Right;
     case Qt::MiddleButton:
         return MouseButton::Middle;
-    default:
-        return std::nullopt;
-    }
-}
-
-std::optional<Key> keyOf(QKeyEvent const& event)
-{
-    bool const shift = event.modifiers() & Qt::ShiftModifier;
-    switch (event.key()) {
-    // Keyboard dragging: the arrows (finer with Shift), Escape, Delete, and R for a quarter turn;
-    // on an Arabic layout the R key types "ق".
-    case Qt::Key_Left:
-        return shift ? Key::ShiftLeft : Key::Left;
-    case Qt::Key_Right:
-        return shift ? Key::ShiftRight : Key::Right;
-    case Qt::Key_Up:
-        return shift ? Key::ShiftUp : Key::Up;
-    case Qt::Key_Down:
-        return shift ? Key::ShiftDown : Key::Down;
-    case Qt::Key_Escape:
-        return Key::Escape;
-    case Qt::Key_Delete:
-        return Key::Delete;
-    case Qt::Key_R:
-    case 0x0642: // ARABIC LETTER QAF
-        if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-            return std::nullopt;
-        return Key::R;
-    case Qt::Key_Tab:
-        return event.modifiers() & Qt::ShiftModifier ? Key::ShiftTab : Key::Tab;
-    case Qt::Key_Backtab:
-        return Key::ShiftTab;
-    case Qt::Key_Space:
-        return Key::Space;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return Key::Enter;
     default:
         return std::nullopt;
     }
@@ -212,14 +176,12 @@ void FormView::mouseDoubleClickEvent(QMouseEvent* event)
 
 void FormView::keyPressEvent(QKeyEvent* event)
 {
-    auto const key = keyOf(*event);
+    // The repeats of a held key that must not act have stopped at the window (HeldKeyFilter).
+    auto const key = runtimeKeyOf(*event);
     if (!m_form || !key) {
         QWidget::keyPressEvent(event);
         return;
     }
-    // A key held down clicks its button once; only the walk along the tab order may repeat.
-    if (event->isAutoRepeat() && *key != Key::Tab && *key != Key::ShiftTab)
-        return;
     Form& form = *m_form;
     m_host.deliver([&] { m_app.key(form, *key); });
 }

@@ -3,6 +3,7 @@
 
 #include "accessible_form.hpp"
 #include "board_actions.hpp"
+#include "held_key_filter.hpp"
 #include "shell/runtime/application.hpp"
 #include "shell/runtime/host.hpp"
 #include "system_sound.hpp"
@@ -79,6 +80,7 @@ private:
     std::unique_ptr<GuideWindow> m_guide;
     SystemSound m_sound;
     AccessibilityReporter m_accessibility;
+    HeldKeyFilter m_heldKeys;
 };
 
 } // namespace zelmora::qt

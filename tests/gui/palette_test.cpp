@@ -2,6 +2,7 @@
 // Real clicks and keys on Board 1's view reach the palette at any zoom, as the scripts press it.
 
 #include "board_window.hpp"
+#include "shell/qt/board_frame.hpp"
 #include "shell/runtime/runtime_error.hpp"
 
 #include <QtTest>
@@ -17,7 +18,7 @@ private slots:
     void clicksRevealTheTilesOfTheScript();
     void tabAndSpaceWorkTheFocusedButton();
     void quickSecondPressIsAPress();
-    void heldKeyClicksOnce();
+    void markedRepeatsClickOnce();
     void closeBoxUnloadsTheBoard();
     void windowShowsTheLayoutsTitleIconAndSize();
     void runtimeErrorEndsTheProgramWithItsMessage();
@@ -110,19 +111,18 @@ void PaletteClicks::quickSecondPressIsAPress()
     QVERIFY(!board.app.buttonHeld());
 }
 
-// A key held down sends repeated presses; the button it works is clicked once. The focus walk
-// may repeat.
-void PaletteClicks::heldKeyClicksOnce()
+// Where the platform marks the repeats of a held key (Wayland, Windows, macOS), they come as
+// presses so marked with no release between: the button the key works is clicked once, F2 shows
+// the band once, and the focus walk repeats. How an X server repeats a key is tested on a real one (held_keys_test).
+void PaletteClicks::markedRepeatsClickOnce()
 {
     BoardWindow board(1.0);
     QVERIFY(board.ready);
     QWindow* window = board.window();
     auto hold = [&](Qt::Key key, QString const& text, int repeats) {
         QTest::simulateEvent(window, true, key, {}, text, false);
-        for (int i = 0; i < repeats; ++i) {
-            QTest::simulateEvent(window, false, key, {}, text, true);
+        for (int i = 0; i < repeats; ++i)
             QTest::simulateEvent(window, true, key, {}, text, true);
-        }
         QTest::simulateEvent(window, false, key, {}, text, false);
     };
     hold(Qt::Key_Space, " ", 5); // Command2, the x squared tile
@@ -133,6 +133,9 @@ void PaletteClicks::heldKeyClicksOnce()
     hold(Qt::Key_Return, "\r", 3);
     QVERIFY(board.tile(51).visible);
     QVERIFY(!board.tile(52).visible);
+    // The board's commands that show and hide things run once as well.
+    hold(Qt::Key_F2, {}, 3);
+    QVERIFY(board.host.frameOf(*board.form)->algebraShown());
 }
 
 // The close box unloads the window; the view goes with it and the program, left with no
