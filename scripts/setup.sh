@@ -34,7 +34,7 @@ web=(
   python3 python3-fonttools python3-brotli esbuild
 )
 tests=(
-  xvfb xauth x11-xserver-utils xdotool clang-format
+  xvfb xauth xdotool clang-format
   # the Debian package and its checks
   lintian appstream desktop-file-utils shared-mime-info
   # the browser the browser tests drive
