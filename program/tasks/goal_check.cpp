@@ -19,14 +19,18 @@ GoalCheck open(std::string_view hint)
     return { false, std::string(hint) };
 }
 
-constexpr GoalCheck done { true, {} };
+GoalCheck done()
+{
+    return { true, {} };
+}
 
 // Whether every term inside lies between 0 and the product's, so that tiles are only missing.
 bool onlyMissing(Polynomial const& inside, Polynomial const& product)
 {
-    return std::ranges::all_of(allTerms, [&](Term t) {
-        auto const i = inside.coefficient(t), p = product.coefficient(t);
-        return p >= 0 ? i >= 0 && i <= p : i <= 0 && i >= p;
+    return std::all_of(allTerms.begin(), allTerms.end(), [&](Term t) {
+        std::int64_t const in = inside.coefficient(t);
+        std::int64_t const whole = product.coefficient(t);
+        return whole >= 0 ? in >= 0 && in <= whole : in <= 0 && in >= whole;
     });
 }
 
@@ -43,7 +47,7 @@ GoalCheck checkRectangle(Goal const& goal, Polynomial const& a, Polynomial const
         return open("حاصل ضرب العاملين على الضلعين لا يساوي المطلوب");
     }
     if (inside == product)
-        return done;
+        return done();
     if (inside.isZero())
         return open("املأ المستطيل بالقطع");
     if (onlyMissing(inside, product))
@@ -57,12 +61,12 @@ GoalCheck checkSimplified(Goal const& goal, AddSubAlgebra const& algebra)
         return open("مجموع القطع لا يساوي المطلوب");
     if (algebra.holdsZeroPair())
         return open("بقي زوج صفري لتزيله");
-    return done;
+    return done();
 }
 
 bool share(std::set<TileKind> const& a, std::set<TileKind> const& b)
 {
-    return std::ranges::any_of(a, [&](TileKind k) { return b.contains(k); });
+    return std::any_of(a.begin(), a.end(), [&](TileKind k) { return b.contains(k); });
 }
 
 // One pan holds a single x tile in its white region and nothing else.
@@ -84,7 +88,7 @@ GoalCheck checkSolved(Goal const& goal, BalanceAlgebra const& balance)
     auto const& rw = balance.region(PanRegion::RightWhite);
     auto const& rg = balance.region(PanRegion::RightGrey);
     if ((xAlone(lw, lg) && holdsValue(rw, rg, goal.solution)) || (xAlone(rw, rg) && holdsValue(lw, lg, goal.solution)))
-        return done;
+        return done();
     if (lw.kinds.empty() && lg.kinds.empty() && rw.kinds.empty() && rg.kinds.empty())
         return open("ضع المعادلة على الكفتين");
     if (share(lw.kinds, lg.kinds) || share(rw.kinds, rg.kinds))

@@ -24,7 +24,8 @@ std::string promptProblem(std::string_view prompt)
 {
     if (prompt.size() > promptMaxBytes)
         return "نص التعليمات أطول مما يتسع له الشريط";
-    if (std::ranges::any_of(prompt, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
+    if (std::any_of(
+            prompt.begin(), prompt.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
         return "نص التعليمات سطر واحد";
     return {};
 }
