@@ -57,7 +57,11 @@ std::string algebraBandText(BoardAlgebra const& algebra)
 std::string algebraBandText(Form const& form)
 {
     auto const algebra = describeBoardAlgebra(form);
-    return algebra ? algebraBandText(*algebra) : std::string();
+    if (!algebra)
+        return {};
+    if (auto const* frame = dynamic_cast<BandFrame const*>(form.companion()))
+        return frame->frame(form, *algebra);
+    return algebraBandText(*algebra);
 }
 
 } // namespace zelmora

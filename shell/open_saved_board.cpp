@@ -18,7 +18,7 @@ bool isBoardWindow(std::string_view name)
 
 } // namespace
 
-LoadResult openSavedBoard(Application& app, std::string_view bytes)
+LoadResult openSavedBoard(Application& app, std::string_view bytes, BoardLoader load)
 {
     auto const board = boardNamedIn(bytes);
     if (!board || !isBoardWindow(*board))
@@ -27,18 +27,18 @@ LoadResult openSavedBoard(Application& app, std::string_view bytes)
         return refusedLoad(Refusal::Busy, "the program has ended");
     bool const wasOpen = app.window(*board) != nullptr;
     Form& form = app.show(*board);
-    LoadResult result = loadBoard(app, form, bytes);
+    LoadResult result = load(app, form, bytes);
     if (!result.loaded() && !wasOpen)
         app.unload(form);
     return result;
 }
 
-LoadResult openSavedBoardFile(Application& app, std::filesystem::path const& source)
+LoadResult openSavedBoardFile(Application& app, std::filesystem::path const& source, BoardLoader load)
 {
     std::string bytes;
     if (auto const unread = readBoardFileBytes(source, bytes); !unread.loaded())
         return unread;
-    return openSavedBoard(app, bytes);
+    return openSavedBoard(app, bytes, load);
 }
 
 } // namespace zelmora

@@ -13,7 +13,9 @@ namespace zelmora {
 // manager or a file dropped on the browser's page does: that board is shown (loaded first when it
 // is not open) and the file is loaded into it as one action. When the file is refused, a board
 // opened for it is closed again and a board that was open is left exactly as it was.
-LoadResult openSavedBoard(Application&, std::string_view bytes);
-LoadResult openSavedBoardFile(Application&, std::filesystem::path const&);
+// The loader may be another that reads more of the file (a task's).
+using BoardLoader = LoadResult (*)(Application&, Form&, std::string_view bytes);
+LoadResult openSavedBoard(Application&, std::string_view bytes, BoardLoader = &loadBoard);
+LoadResult openSavedBoardFile(Application&, std::filesystem::path const&, BoardLoader = &loadBoard);
 
 } // namespace zelmora

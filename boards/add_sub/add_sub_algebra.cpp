@@ -26,13 +26,24 @@ AddSubAlgebra describeAddSub(TileBoard const& board)
         Control const& t = board.tile(i);
         if (!t.visible || !halves.hold(t))
             continue;
-        Polynomial const area = areaOf(*kindOfMember(paletteBoardRuns, i));
-        if (t.appearance == 1)
-            algebra.positive += area;
-        else
-            algebra.negative += area;
+        TileKind const kind = *kindOfMember(paletteBoardRuns, i);
+        if (t.appearance == 1) {
+            algebra.positive += areaOf(kind);
+            algebra.positiveKinds.insert(kind);
+        } else {
+            algebra.negative += areaOf(kind);
+            algebra.negativeKinds.insert(kind);
+        }
     }
     return algebra;
+}
+
+bool AddSubAlgebra::holdsZeroPair() const
+{
+    for (TileKind kind : positiveKinds)
+        if (negativeKinds.contains(kind))
+            return true;
+    return false;
 }
 
 } // namespace zelmora

@@ -3,6 +3,9 @@
 
 #include "board/polynomial.hpp"
 #include "board/tile_board.hpp"
+#include "board/tile_kind.hpp"
+
+#include <set>
 
 namespace zelmora {
 
@@ -11,8 +14,12 @@ namespace zelmora {
 struct AddSubAlgebra {
     Polynomial positive; // marked 1
     Polynomial negative; // marked 0
+    // The kinds of tile on each side: a kind on both is a zero pair still to take off.
+    std::set<TileKind> positiveKinds;
+    std::set<TileKind> negativeKinds;
 
     Polynomial total() const { return positive - negative; }
+    bool holdsZeroPair() const;
 };
 
 AddSubAlgebra describeAddSub(TileBoard const&);

@@ -16,7 +16,11 @@ BalanceAlgebra describeBalance(TileBoard const& board)
         auto const region = regions.of(t);
         if (!region)
             continue;
-        Polynomial const area = areaOf(*kindOfMember(balanceRuns, i));
+        TileKind const kind = *kindOfMember(balanceRuns, i);
+        Polynomial const area = areaOf(kind);
+        auto& tally = algebra.regions[static_cast<std::size_t>(*region)];
+        tally.sum += area;
+        tally.kinds.insert(kind);
         switch (*region) {
         case PanRegion::LeftWhite:
             algebra.left += area;

@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "balance_board.hpp"
 #include "board/polynomial.hpp"
 #include "board/tile_board.hpp"
+#include "board/tile_kind.hpp"
+
+#include <array>
+#include <set>
 
 namespace zelmora {
 
@@ -11,6 +16,15 @@ namespace zelmora {
 struct BalanceAlgebra {
     Polynomial left;
     Polynomial right;
+
+    // What one region holds: its tiles' sum, counted +, and their kinds.
+    struct Region {
+        Polynomial sum;
+        std::set<TileKind> kinds;
+    };
+    // By PanRegion: what each side is made of, so that a like pair within one pan can be seen.
+    std::array<Region, 4> regions;
+    Region const& region(PanRegion which) const { return regions[static_cast<std::size_t>(which)]; }
 };
 
 BalanceAlgebra describeBalance(TileBoard const&);

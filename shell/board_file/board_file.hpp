@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zelmora {
 
@@ -41,10 +42,15 @@ std::string saveBoard(Form const&);
 // Checks every value of the file against the window first; then gives the window that state as
 // one action (undo takes it back), or refuses and leaves the window exactly as it was.
 LoadResult loadBoard(Application&, Form&, std::string_view bytes);
+// The same for a file that may also hold a task member, which the caller has read and checked
+// already; the window's record (the task's steps) becomes `record` in the same action.
+LoadResult loadBoardWithTask(Application&, Form&, std::string_view bytes, std::vector<std::string> record);
 
 // The same, to and from a file. Saving writes a new file beside the target and renames it over
 // the target, so the target is always either the old file or the whole new one.
 SaveResult saveBoardFile(Form const&, std::filesystem::path const& target);
+// Writes a board's text made elsewhere (a task's) to the target in that same way.
+SaveResult writeBoardFileBytes(std::string_view bytes, std::filesystem::path const& target);
 LoadResult loadBoardFile(Application&, Form&, std::filesystem::path const& source);
 
 // The file's bytes, at most one more than a board may hold; a refusal when it cannot be read.

@@ -20,6 +20,8 @@ inline constexpr std::string_view focusKey = "focus";
 inline constexpr std::string_view moduleKey = "module";
 inline constexpr std::string_view controlsKey = "controls";
 inline constexpr std::array topLevelKeys { formatKey, versionKey, boardKey, focusKey, moduleKey, controlsKey };
+// A task file's goal, prompt and steps: read and checked by the tasks, never by the board alone.
+inline constexpr std::string_view taskKey = "task";
 
 // A property a control's entry holds. Captions are not among them: the layout fixes them and
 // they say what each tile is.

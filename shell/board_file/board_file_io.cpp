@@ -57,7 +57,11 @@ bool writeAll(int fd, std::string_view bytes)
 
 SaveResult saveBoardFile(Form const& form, std::filesystem::path const& target)
 {
-    std::string const bytes = saveBoard(form);
+    return writeBoardFileBytes(saveBoard(form), target);
+}
+
+SaveResult writeBoardFileBytes(std::string_view bytes, std::filesystem::path const& target)
+{
     std::filesystem::path temporary;
     int const fd = createTemporaryBeside(target, temporary);
     if (fd < 0)

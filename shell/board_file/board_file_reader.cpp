@@ -273,11 +273,13 @@ void readModule(Form const& form, json const& module, FormSnapshot& state)
 }
 
 // Every value of the file, checked against the window; the window itself is not touched.
-FormSnapshot readBoard(Form const& form, std::string_view bytes)
+FormSnapshot readBoard(Form const& form, std::string_view bytes, bool taskRead)
 {
     if (bytes.size() > boardFileMaxBytes)
         refuse(Refusal::TooLarge, "larger than " + std::to_string(boardFileMaxBytes) + " bytes");
-    json const file = parseRejectingDuplicateKeys(bytes);
+    json file = parseRejectingDuplicateKeys(bytes);
+    if (taskRead && file.is_object())
+        file.erase(std::string(board_file::taskKey));
     if (!file.is_object() || !file.contains(board_file::formatKey)
         || file.at(board_file::formatKey) != board_file::formatName)
         refuse(Refusal::NotBoardFile, "no \"format\": \"zelmora-board\"");
@@ -304,21 +306,33 @@ FormSnapshot readBoard(Form const& form, std::string_view bytes)
     return state;
 }
 
-} // namespace
-
-LoadResult loadBoard(Application& app, Form& form, std::string_view bytes)
+// A file with a task member is taken only from a caller that has read the task.
+LoadResult load(Application& app, Form& form, std::string_view bytes, bool taskRead, std::vector<std::string> record)
 {
     FormSnapshot state;
     try {
-        state = readBoard(form, bytes);
+        state = readBoard(form, bytes, taskRead);
     } catch (Refused const& r) {
         return refusedLoad(r.refusal, r.detail);
     } catch (json::exception const& e) {
         return refusedLoad(Refusal::Damaged, e.what());
     }
+    state.record = std::move(record);
     if (!app.replaceState(form, state))
         return refusedLoad(Refusal::Busy, "an action is in progress");
     return {};
+}
+
+} // namespace
+
+LoadResult loadBoard(Application& app, Form& form, std::string_view bytes)
+{
+    return load(app, form, bytes, false, form.record());
+}
+
+LoadResult loadBoardWithTask(Application& app, Form& form, std::string_view bytes, std::vector<std::string> record)
+{
+    return load(app, form, bytes, true, std::move(record));
 }
 
 } // namespace zelmora

@@ -317,6 +317,10 @@ void Application::endAction()
         return;
     auto before = std::move(m_beforeAction);
     m_beforeAction.clear();
+    // A companion (a task's check) writes what the action led to before the action is recorded.
+    for (Form* form : std::vector<Form*>(m_frontToBack))
+        if (before.contains(form) && form->companion() && isOpen(form))
+            form->companion()->afterAction(*form);
     // Windows unloaded meanwhile took their entry with them; those loaded meanwhile have none.
     for (auto& [form, state] : before)
         if (form->snapshot() != state)

@@ -238,6 +238,7 @@ FormSnapshot Form::snapshot() const
             shot.focus = static_cast<int>(i);
     }
     shot.module = moduleState();
+    shot.record = m_record;
     return shot;
 }
 
@@ -265,6 +266,13 @@ void Form::restore(FormSnapshot const& shot)
     }
     m_focus = shot.focus < 0 ? nullptr : m_controls[static_cast<std::size_t>(shot.focus)].get();
     restoreModuleState(shot.module);
+    m_record = shot.record;
+}
+
+std::unique_ptr<FormCompanion> Form::setCompanion(std::unique_ptr<FormCompanion> companion)
+{
+    std::swap(m_companion, companion);
+    return companion;
 }
 
 std::vector<Control const*> Form::controlsInLayoutOrder() const

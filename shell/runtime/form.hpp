@@ -14,6 +14,16 @@
 namespace zelmora {
 
 class Application;
+class Form;
+
+// What a layer above the runtime keeps with one open window (a task's goal and its check). It
+// lives as long as the window, and hears the end of every learner action that the window saw
+// before undo records it, so that whatever it writes in the window's record goes with the action.
+class FormCompanion {
+public:
+    virtual ~FormCompanion() = default;
+    virtual void afterAction(Form&) = 0;
+};
 
 enum class WindowPlacement { CenteredOnScreen, ChosenBySystem };
 
@@ -96,6 +106,15 @@ public:
     // The names, kinds and sizes already match moduleState() when this is asked.
     virtual std::string moduleStateProblem(ModuleState const&) const { return {}; }
 
+    // --- what a layer above the runtime keeps with the window ------------------------------
+    // At most one companion; setting another (or none) ends the one before. The companion is no
+    // part of the window's state: undo neither takes it back nor brings it again.
+    FormCompanion* companion() const { return m_companion.get(); }
+    std::unique_ptr<FormCompanion> setCompanion(std::unique_ptr<FormCompanion>);
+    // The record is part of the state: snapshots hold it and restoring puts it back.
+    std::vector<std::string> const& record() const { return m_record; }
+    void setRecord(std::vector<std::string> record) { m_record = std::move(record); }
+
     // --- events -----------------------------------------------------------------------------
     virtual void onLoad() { }
     virtual void onClick(Control&) { }
@@ -129,6 +148,8 @@ private:
     std::map<std::string, std::vector<Control*>, std::less<>> m_arrays;
     Control* m_focus = nullptr;
     Application* m_app = nullptr;
+    std::vector<std::string> m_record;
+    std::unique_ptr<FormCompanion> m_companion;
 };
 
 } // namespace zelmora

@@ -21,6 +21,10 @@ public:
     virtual void windowClosed(Form&) = 0;
     // The program ended: every window is closed, nothing more runs.
     virtual void programEnded() = 0;
+    // A learner's action reached the goal set on the window for the first time: a view plays a
+    // gentle sound, other than the beep, and tells a screen reader. Hosts without a goal's
+    // sound need not hear it.
+    virtual void goalReached(Form&) { }
 };
 
 // A host with no display: every request succeeds and nothing is shown.

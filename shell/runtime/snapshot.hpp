@@ -37,11 +37,14 @@ struct ModuleField {
 using ModuleState = std::vector<ModuleField>;
 
 // A window's complete state: its controls in layout order, the control holding its focus and its
-// module's fields. Putting it back gives the window exactly this state and runs no handler.
+// module's fields and its record. Putting it back gives the window exactly this state and runs no handler.
 struct FormSnapshot {
     std::vector<ControlState> controls;
     int focus = -1; // position in layout order, -1 when nothing holds the focus
     ModuleState module;
+    // Lines that a layer above the runtime keeps as part of the window's state (the equations a
+    // task on the balance went through), so that undo and redo take them back and forth with it.
+    std::vector<std::string> record;
 
     friend bool operator==(FormSnapshot const&, FormSnapshot const&) = default;
 };

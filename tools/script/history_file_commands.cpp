@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The script's undo, redo, save and load: what a view's toolbar does, without the dialogs.
+// The script's undo, redo, save and load: what a view's toolbar does, without the dialogs. Files
+// are saved and loaded with their task, when the window has one.
 #include "script_runner.hpp"
 
-#include "shell/board_file/board_file.hpp"
+#include "program/tasks/task_file.hpp"
 
 #include <ostream>
 
@@ -23,9 +24,9 @@ bool ScriptRunner::runHistoryOrFileCommand(std::vector<std::string> const& words
     } else if (command == "redo") {
         app().redo(form);
     } else if (command == "save") {
-        if (!saveBoardFile(form, words[2]).saved)
+        if (!saveTaskFile(form, words[2]).saved)
             m_out << form.name() << ".save=failed\n";
-    } else if (!loadBoardFile(app(), form, words[2]).loaded()) {
+    } else if (!loadTaskFile(app(), form, words[2]).loaded()) {
         m_out << form.name() << ".load=refused\n";
     }
     return true;

@@ -6,6 +6,7 @@
 #include "shell/runtime/numbers.hpp"
 #include "shell/runtime/runtime_error.hpp"
 #include "shell/windows.hpp"
+#include "task_commands.hpp"
 
 #include <algorithm>
 #include <cerrno>
@@ -255,7 +256,7 @@ void ScriptRunner::execute(std::vector<std::string> const& words)
         app().closeBox(form);
     } else if (command == "print") {
         print(words);
-    } else if (runHistoryOrFileCommand(words)) {
+    } else if (runHistoryOrFileCommand(words) || runTaskCommand(words)) {
     } else {
         throw LineError { "unknown command " + command };
     }
@@ -292,6 +293,11 @@ void ScriptRunner::print(std::vector<std::string> const& words)
         m_out << form.name() << ".focus=" << (form.focus() ? form.focus()->qualifiedName() : "none") << "\n";
     } else if (isBoardQuery(what)) {
         auto const lines = boardQuery(form, what);
+        if (!lines)
+            throw LineError { "window " + form.name() + " has no " + what };
+        m_out << *lines;
+    } else if (isTaskQuery(what)) {
+        auto const lines = taskQuery(form, what);
         if (!lines)
             throw LineError { "window " + form.name() + " has no " + what };
         m_out << *lines;

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "goal.hpp"
+#include "shell/algebra_band.hpp"
+#include "shell/runtime/form.hpp"
+
+#include <string>
+
+namespace zelmora {
+
+// A goal set on a board window, kept with the window for as long as it is open (never in its
+// undo history): after every learner action it records the balance's steps into the window's
+// record and tells the host when the goal is first reached; it frames the band with the goal and
+// the feedback.
+class TaskCompanion final : public FormCompanion, public BandFrame {
+public:
+    TaskCompanion(Goal, std::string prompt);
+
+    Goal const& goal() const { return m_goal; }
+    std::string const& prompt() const { return m_prompt; }
+    // The first line of the window's record while this goal's steps are kept there.
+    std::string recordTag() const;
+
+    // Takes the window as it stands as where the task begins: its equation is the first step, and
+    // a goal that the tiles answer already is not one the learner has reached.
+    void begin(Form&);
+    void afterAction(Form&) override;
+    std::string frame(Form const&, BoardAlgebra const&) const override;
+
+private:
+    void recordStep(Form&) const;
+
+    Goal m_goal;
+    std::string m_prompt;
+    // Until begin() has seen the starting board, nothing counts as reached by the learner.
+    bool m_reached = true;
+};
+
+} // namespace zelmora

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tasks.hpp"
+
+#include "balance_steps.hpp"
+#include "task_companion.hpp"
+
+#include <algorithm>
+#include <memory>
+
+namespace zelmora {
+
+namespace {
+
+constexpr std::size_t promptMaxBytes = 500;
+
+TaskCompanion const* taskOf(Form const& form)
+{
+    return dynamic_cast<TaskCompanion const*>(form.companion());
+}
+
+} // namespace
+
+std::string promptProblem(std::string_view prompt)
+{
+    if (prompt.size() > promptMaxBytes)
+        return "نص التعليمات أطول مما يتسع له الشريط";
+    if (std::any_of(
+            prompt.begin(), prompt.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
+        return "نص التعليمات سطر واحد";
+    return {};
+}
+
+GoalSetting setGoal(Form& form, GoalKind kind, std::string_view expression, std::string prompt)
+{
+    auto goal = readGoal(kind, expression);
+    if (!goal.read())
+        return { false, goal.problem };
+    if (auto const misfit = goalMisfit(*goal.value, form); !misfit.empty())
+        return { false, misfit };
+    if (auto const problem = promptProblem(prompt); !problem.empty())
+        return { false, problem };
+    // The steps of a goal set before do not lead to this one.
+    form.setRecord({});
+    setReadGoal(form, std::move(*goal.value), std::move(prompt));
+    return { true, {} };
+}
+
+void setReadGoal(Form& form, Goal goal, std::string prompt)
+{
+    auto task = std::make_unique<TaskCompanion>(std::move(goal), std::move(prompt));
+    TaskCompanion& started = *task;
+    form.setCompanion(std::move(task));
+    started.begin(form);
+}
+
+void removeGoal(Form& form)
+{
+    if (!taskOf(form))
+        return;
+    form.setCompanion(nullptr);
+    form.setRecord({});
+}
+
+std::optional<Goal> goalOf(Form const& form)
+{
+    auto const* task = taskOf(form);
+    return task ? std::optional(task->goal()) : std::nullopt;
+}
+
+std::string promptOf(Form const& form)
+{
+    auto const* task = taskOf(form);
+    return task ? task->prompt() : std::string();
+}
+
+std::optional<GoalCheck> checkOf(Form const& form)
+{
+    auto const* task = taskOf(form);
+    return task ? std::optional(checkGoal(task->goal(), form)) : std::nullopt;
+}
+
+std::vector<std::string> stepsOf(Form const& form)
+{
+    auto const* task = taskOf(form);
+    if (!task || task->goal().kind != GoalKind::Solve)
+        return {};
+    return StepRecord(form.record(), task->recordTag()).steps();
+}
+
+} // namespace zelmora
