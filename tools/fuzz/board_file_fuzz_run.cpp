@@ -71,10 +71,13 @@ struct WindowsState {
     std::vector<FormSnapshot> snapshots;
     std::vector<bool> undoable;
 
-    explicit WindowsState(Application const& app)
+    // Every window's order; the state of `only` when given, of every window otherwise.
+    WindowsState(Application const& app, Form const* only)
     {
         for (Form const* form : app.windowsFrontToBack()) {
             names.push_back(form->name());
+            if (only && form != only)
+                continue;
             snapshots.push_back(form->snapshot());
             undoable.push_back(app.canUndo(*form));
         }
@@ -84,11 +87,11 @@ struct WindowsState {
     {
         if (after.names != names)
             return "which windows are open";
-        for (std::size_t i = 0; i < names.size(); ++i) {
+        for (std::size_t i = 0; i < snapshots.size(); ++i) {
             if (!(after.snapshots[i] == snapshots[i]))
-                return names[i];
+                return "a window's state";
             if (after.undoable[i] != undoable[i])
-                return "what undo can take back in " + names[i];
+                return "what undo can take back";
         }
         return {};
     }
@@ -159,7 +162,9 @@ void FuzzRun::mutant(std::uint64_t number)
 
     Application& app = m_classroom->app;
     Form& form = *app.window(board);
-    WindowsState const before(app);
+    // A file opened from the file manager may name any board; one loaded into a window, only it.
+    Form const* const watched = asFromFileManager ? nullptr : &form;
+    WindowsState const before(app, watched);
     auto const start = std::chrono::steady_clock::now();
     LoadResult result;
     try {
@@ -173,7 +178,7 @@ void FuzzRun::mutant(std::uint64_t number)
         return fail(number, bytes, "the load took " + std::to_string(took.count()) + " s");
     if (!result.loaded()) {
         ++m_figures.refused;
-        if (auto const change = before.changeTo(WindowsState(app)); !change.empty())
+        if (auto const change = before.changeTo(WindowsState(app, watched)); !change.empty())
             return fail(number, bytes, "a refused load changed " + change + ": " + result.detail);
         if (app.actionInProgress())
             return fail(number, bytes, "a refused load left an action in progress: " + result.detail);

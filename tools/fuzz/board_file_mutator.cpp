@@ -81,7 +81,15 @@ std::string oddText(std::size_t which, std::size_t depthChoice)
 
 std::string BoardFileMutator::mutate(std::string const& good, std::string const& donor)
 {
-    std::string bytes = below(3) == 0 ? good : mutateValues(good);
+    std::string bytes = good;
+    if (below(3) != 0) {
+        try {
+            bytes = mutateValues(good);
+        } catch (nlohmann::json::exception const&) {
+            // A round left the file a shape the next could not walk (a scalar where the path
+            // went on): the bytes take the damage instead.
+        }
+    }
     if (bytes == good || below(3) == 0)
         mutateBytes(bytes, donor);
     return bytes;
@@ -90,10 +98,11 @@ std::string BoardFileMutator::mutate(std::string const& good, std::string const&
 std::string BoardFileMutator::mutateValues(std::string const& good)
 {
     json file = json::parse(good);
-    auto const leaves = leavesOf(file);
-    auto leaf = [&] { return leaves[below(leaves.size())]; };
     std::string markerText;
     for (std::size_t round = 0, rounds = 1 + below(3); round < rounds; ++round) {
+        // The rounds before may have changed the file's shape.
+        auto const leaves = leavesOf(file);
+        auto leaf = [&] { return leaves[below(leaves.size())]; };
         switch (below(7)) {
         case 0: { // two values change places
             auto const a = leaf(), b = leaf();
