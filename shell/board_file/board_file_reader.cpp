@@ -200,7 +200,8 @@ void readControl(
             break;
         case Field::Picture:
             state.picture = stringValue(value, at);
-            if (std::ranges::count(form.picturesItMayShow(control), state.picture) == 0)
+            if (auto const pictures = form.picturesItMayShow(control);
+                std::find(pictures.begin(), pictures.end(), state.picture) == pictures.end())
                 damaged(at + " names no picture this image shows");
             break;
         }
