@@ -8,6 +8,15 @@
 
 namespace zelmora {
 
+namespace {
+
+// The bin, and the hidden images that keep its two pictures.
+constexpr std::string_view bin = "Image2";
+constexpr std::string_view emptyBinStore = "Image4";
+constexpr std::string_view fullBinStore = "Image3";
+
+} // namespace
+
 TileBoard::TileBoard(FormLayout layout, TileBoardTraits traits)
     : Form(std::move(layout))
     , m_traits(traits)
@@ -91,7 +100,14 @@ void TileBoard::pressCommand9()
 
 void TileBoard::showBinPicture(std::string_view store)
 {
-    control("Image2").picture = control(store).picture;
+    control(bin).picture = control(store).picture;
+}
+
+std::vector<std::string> TileBoard::picturesItMayShow(Control const& c) const
+{
+    if (c.name != bin)
+        return Form::picturesItMayShow(c);
+    return { laidOutPicture(c), laidOutPicture(control(emptyBinStore)), laidOutPicture(control(fullBinStore)) };
 }
 
 bool TileBoard::isLikeTileWithOtherMark(int dragged, int target) const
@@ -209,14 +225,14 @@ void TileBoard::dropInBin()
         sendHome(m_dragIndex);
     if (m_traits.measuresAfterBin)
         pressCommand9();
-    showBinPicture("Image4");
+    showBinPicture(emptyBinStore);
 }
 
 void TileBoard::onDragOver(Control& c, Single, Single, DragState)
 {
     // Entering, moving over and leaving all show the full bin, and it stays full.
-    if (c.name == "Image2")
-        showBinPicture("Image3");
+    if (c.name == bin)
+        showBinPicture(fullBinStore);
 }
 
 void TileBoard::onLostFocus(Control& c)

@@ -42,6 +42,8 @@ public:
     ModuleState moduleState() const override;
     void restoreModuleState(ModuleState const&) override;
     std::string moduleStateProblem(ModuleState const&) const override;
+    // The bin shows the picture of one of its hidden stores; the stores keep theirs.
+    std::vector<std::string> picturesItMayShow(Control const&) const override;
 
 protected:
     void moveTile(int index, Single left, Single top);

@@ -25,10 +25,14 @@ LoadResult openSavedBoard(Application& app, std::string_view bytes, BoardLoader 
         return refusedLoad(Refusal::NotBoardFile, "the file names no board of this program");
     if (!app.running())
         return refusedLoad(Refusal::Busy, "the program has ended");
-    bool const wasOpen = app.window(*board) != nullptr;
-    Form& form = app.show(*board);
+    // An open board comes to the front only once its file is loaded: a refused file leaves every
+    // window where it was.
+    Form* const open = app.window(*board);
+    Form& form = open ? *open : app.show(*board);
     LoadResult result = load(app, form, bytes);
-    if (!result.loaded() && !wasOpen)
+    if (result.loaded() && open)
+        app.show(*board);
+    else if (!result.loaded() && !open)
         app.unload(form);
     return result;
 }

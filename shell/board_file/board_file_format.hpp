@@ -27,6 +27,13 @@ inline constexpr std::string_view taskKey = "task";
 // they say what each tile is.
 enum class Field { Left, Top, Width, Height, X1, Y1, X2, Y2, Visible, Appearance, TabIndex, Text, Picture };
 
+// A board file nests three deep. The parser's time and memory grow with the depth, so far deeper
+// text is refused before it is parsed.
+inline constexpr int maxNesting = 64;
+// Whether the text opens more than maxNesting arrays and objects inside one another; brackets
+// inside strings do not count.
+bool nestedTooDeep(std::string_view bytes);
+
 std::string_view keyOf(Field);
 // The properties a control's entry holds, which are those its kind can show or change.
 std::vector<Field> fieldsOf(Control const&);

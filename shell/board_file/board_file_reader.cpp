@@ -41,6 +41,8 @@ struct Refused {
 // object that ends up with fewer members than keys were read had one twice.
 json parseRejectingDuplicateKeys(std::string_view bytes)
 {
+    if (board_file::nestedTooDeep(bytes))
+        refuse(Refusal::NotBoardFile, "nested more than " + std::to_string(board_file::maxNesting) + " deep");
     std::vector<std::size_t> keysPerLevel;
     bool duplicate = false;
     auto watch = [&](int, json::parse_event_t event, json& parsed) {
@@ -136,24 +138,18 @@ std::string measureText(json const& value, std::string const& where)
     damaged(where + " is not a number");
 }
 
-struct ControlChecks {
-    std::set<std::string> pictures; // every picture this window shows or keeps
-    std::multiset<int> tabIndices;  // the places in the tab order as they stand
-};
-
-ControlChecks checksFor(FormSnapshot const& current)
+// The places in the tab order as they stand; moving a control in the order keeps the same places.
+std::multiset<int> tabPlaces(FormSnapshot const& current)
 {
-    ControlChecks checks;
-    for (auto const& c : current.controls) {
-        checks.pictures.insert(c.picture);
+    std::multiset<int> places;
+    for (auto const& c : current.controls)
         if (c.tabIndex >= 0)
-            checks.tabIndices.insert(c.tabIndex);
-    }
-    return checks;
+            places.insert(c.tabIndex);
+    return places;
 }
 
-void readControl(Control const& control, json const& entry, ControlState& state, ControlChecks const& checks,
-    std::string const& where)
+void readControl(
+    Form const& form, Control const& control, json const& entry, ControlState& state, std::string const& where)
 {
     auto const fields = board_file::fieldsOf(control);
     std::vector<std::string_view> keys;
@@ -204,8 +200,9 @@ void readControl(Control const& control, json const& entry, ControlState& state,
             break;
         case Field::Picture:
             state.picture = stringValue(value, at);
-            if (!checks.pictures.contains(state.picture))
-                damaged(at + " names no picture of this board");
+            if (auto const pictures = form.picturesItMayShow(control);
+                std::find(pictures.begin(), pictures.end(), state.picture) == pictures.end())
+                damaged(at + " names no picture this image shows");
             break;
         }
     }
@@ -223,15 +220,15 @@ void readControls(Form const& form, json const& entries, FormSnapshot& state)
     for (auto const* c : controls)
         names.push_back(c->qualifiedName());
     expectExactly(entries, names, "controls");
-    ControlChecks const checks = checksFor(state);
+    std::multiset<int> const places = tabPlaces(state);
     std::multiset<int> tabIndices;
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        readControl(*controls[i], entries.at(names[i]), state.controls[i], checks, names[i]);
+        readControl(form, *controls[i], entries.at(names[i]), state.controls[i], names[i]);
         if (state.controls[i].tabIndex >= 0)
             tabIndices.insert(state.controls[i].tabIndex);
     }
     // Tab and Shift+Tab walk the places in order: each must be taken exactly once.
-    if (tabIndices != checks.tabIndices)
+    if (tabIndices != places)
         damaged("the tab order does not hold each place once");
 }
 

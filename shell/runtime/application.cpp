@@ -22,12 +22,35 @@ template<typename Action> void Application::dispatch(Action&& action)
     try {
         action();
     } catch (...) {
-        if (--m_depth == 0)
-            m_closing.clear();
+        leaveHandler();
         throw;
     }
-    if (--m_depth == 0)
-        m_closing.clear();
+    leaveHandler();
+}
+
+void Application::leaveHandler()
+{
+    if (--m_depth > 0)
+        return;
+    endHeldActionIfLetGo();
+    m_closing.clear();
+}
+
+void Application::holdTakesAction()
+{
+    if (!m_held || m_heldAction)
+        return;
+    beginAction();
+    m_heldAction = true;
+}
+
+void Application::endHeldActionIfLetGo()
+{
+    // Inside a handler the action goes on: what the rest of the handler changes belongs to it.
+    if (!m_heldAction || m_held || m_depth > 0)
+        return;
+    m_heldAction = false;
+    endAction();
 }
 
 bool Application::isOpen(Form const* form) const
@@ -57,14 +80,12 @@ Form& Application::show(std::string_view name)
         if (isOpen(&form))
             form.focusFirstInTabOrder();
     } catch (...) {
-        --m_depth;
+        leaveHandler();
         throw;
     }
-    --m_depth;
     if (isOpen(&form))
         m_host.windowShown(form);
-    if (m_depth == 0)
-        m_closing.clear();
+    leaveHandler();
     return form;
 }
 
@@ -82,6 +103,9 @@ void Application::unload(Form& form)
     m_closing.push_back(std::move(*it));
     m_open.erase(it);
     m_host.windowClosed(form);
+    // A window closed with a button held on it (its close box, a key, the window manager) ends
+    // the action that press began; otherwise undo and opening files would wait for ever.
+    endHeldActionIfLetGo();
     if (m_depth == 0)
         m_closing.clear();
 }
@@ -93,6 +117,7 @@ void Application::end()
     while (!m_frontToBack.empty())
         unload(*m_frontToBack.front());
     m_held.reset();
+    m_heldAction = false;
     m_actionDepth = 0;
     m_beforeAction.clear();
     m_histories.clear();
@@ -133,13 +158,14 @@ void Application::mouseDown(Form& form, Single x, Single y, MouseButton button)
         return;
     beginAction();
     Control* target = form.topmostAt(x, y, [](Control const& c) { return c.takesPointer(); });
-    if (!target) {
+    if (target) {
+        pressControl(form, *target, x - target->left, y - target->top, button);
+    } else {
         bringToFront(form);
         m_held = Held { .form = &form, .pointerX = x, .pointerY = y };
-        return;
     }
-    pressControl(form, *target, x - target->left, y - target->top, button);
-    endActionUnlessHeld();
+    holdTakesAction();
+    endAction();
 }
 
 void Application::mouseDownOn(Form& form, Control& control, Single x, Single y, MouseButton button)
@@ -148,13 +174,8 @@ void Application::mouseDownOn(Form& form, Control& control, Single x, Single y, 
         return;
     beginAction();
     pressControl(form, control, x, y, button);
-    endActionUnlessHeld();
-}
-
-void Application::endActionUnlessHeld()
-{
-    if (!m_held)
-        endAction();
+    holdTakesAction();
+    endAction();
 }
 
 void Application::pressControl(Form& form, Control& control, Single x, Single y, MouseButton button)
@@ -228,12 +249,10 @@ void Application::release(Form* form, Single x, Single y)
 {
     Held const held = *m_held;
     m_held.reset();
-    struct ActionEnd {
-        Application& app;
-        ~ActionEnd() { app.endAction(); }
-    } const actionEnd { *this };
-    if (form != held.form || !isOpen(form))
+    if (form != held.form || !isOpen(form)) {
+        endHeldActionIfLetGo();
         return; // released in another window or outside every window: nothing takes it
+    }
     dispatch([&] {
         if (held.dragging) {
             if (!form->clientAreaCovers(x, y))
@@ -267,9 +286,9 @@ void Application::key(Form& form, Key key)
 {
     if (!m_running || !isOpen(&form))
         return;
-    // A keyboard drag is one action from the key that begins it to the key that ends it.
-    if (!keyboardDragInProgress())
-        beginAction();
+    // A keyboard drag is one action from the key that begins it to the key that ends it: the
+    // drag holds an action of its own, in which each key's action nests.
+    beginAction();
     dispatch([&] {
         bringToFront(form);
         if (keyboardDragKey(form, key))
@@ -290,8 +309,7 @@ void Application::key(Form& form, Key key)
             break; // the keys of keyboard dragging, handled above
         }
     });
-    if (!keyboardDragInProgress())
-        endAction();
+    endAction();
 }
 
 void Application::closeBox(Form& form)

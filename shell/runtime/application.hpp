@@ -118,8 +118,13 @@ private:
     template<typename Action> void dispatch(Action&&);
     bool isOpen(Form const*) const;
     void pressControl(Form&, Control&, Single x, Single y, MouseButton);
-    // A press ends its action at once when it leaves no button held (its window was unloaded).
-    void endActionUnlessHeld();
+    // A press that leaves a button held begins the action that its release (or the closing of
+    // its window) ends; the press's own action nests inside it.
+    void holdTakesAction();
+    void endHeldActionIfLetGo();
+    // The outermost handler has returned: windows unloaded meanwhile go, and so does the action
+    // of a button let go meanwhile.
+    void leaveHandler();
     bool mayTravelInHistory(Form const&) const;
     // The pointer of the held button moves; a drag raises DragOver there, on forcedOver if given.
     void movePointer(Form&, Single x, Single y, Control* forcedOver = nullptr);
@@ -140,6 +145,7 @@ private:
     std::optional<Held> m_held;
     int m_depth = 0;
     int m_actionDepth = 0;
+    bool m_heldAction = false; // the held button holds one level of m_actionDepth
     // The state of every window open when the current action began.
     std::map<Form const*, FormSnapshot> m_beforeAction;
     std::map<Form const*, WindowHistory> m_histories;

@@ -26,6 +26,7 @@ Form::Form(FormLayout layout)
                 members.resize(static_cast<std::size_t>(control->index) + 1, nullptr);
             members[static_cast<std::size_t>(control->index)] = control.get();
         }
+        m_laidOutPictures.push_back(control->picture);
         m_controls.push_back(std::move(control));
     }
     // Two layers, each in the layout's stacking order.
@@ -273,6 +274,20 @@ std::unique_ptr<FormCompanion> Form::setCompanion(std::unique_ptr<FormCompanion>
 {
     std::swap(m_companion, companion);
     return companion;
+}
+
+std::string const& Form::laidOutPicture(Control const& control) const
+{
+    auto const it
+        = std::find_if(m_controls.begin(), m_controls.end(), [&](auto const& c) { return c.get() == &control; });
+    if (it == m_controls.end())
+        throw RuntimeError("No control " + control.qualifiedName() + " in " + m_window.name);
+    return m_laidOutPictures[static_cast<std::size_t>(it - m_controls.begin())];
+}
+
+std::vector<std::string> Form::picturesItMayShow(Control const& control) const
+{
+    return { laidOutPicture(control) };
 }
 
 std::vector<Control const*> Form::controlsInLayoutOrder() const

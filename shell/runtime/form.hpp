@@ -105,6 +105,11 @@ public:
     // Why the module could not hold these fields (a value its rules cannot work with), or empty.
     // The names, kinds and sizes already match moduleState() when this is asked.
     virtual std::string moduleStateProblem(ModuleState const&) const { return {}; }
+    // The pictures an image may show: the one the layout gives it, and those a window's handlers
+    // copy into it from other images, as the layout gave them. What it shows now does not count:
+    // a state checked against that could lose a picture for good.
+    virtual std::vector<std::string> picturesItMayShow(Control const&) const;
+    std::string const& laidOutPicture(Control const&) const;
 
     // --- what a layer above the runtime keeps with the window ------------------------------
     // At most one companion; setting another (or none) ends the one before. The companion is no
@@ -143,6 +148,7 @@ private:
 
     WindowDesign m_window;
     std::vector<std::unique_ptr<Control>> m_controls; // stacking order as laid out
+    std::vector<std::string> m_laidOutPictures;       // by the same order
     std::vector<Control*> m_frontToBack;
     std::map<std::string, Control*, std::less<>> m_byName;
     std::map<std::string, std::vector<Control*>, std::less<>> m_arrays;

@@ -109,6 +109,7 @@ bool Application::startKeyboardDrag(Form& form)
         return false;
     }
     m_held->byKeyboard = true;
+    holdTakesAction();
     return true;
 }
 

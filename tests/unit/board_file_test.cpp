@@ -148,6 +148,12 @@ std::vector<BadFile> const badFiles {
     { "broken UTF-8", [](auto const& g) { return replacedOnce(g, "\"frmZelmora1\"", "\"frm\xC3\x28\""); },
         Refusal::NotBoardFile },
     { "deeply nested", [](auto const&) { return std::string(200000, '['); }, Refusal::NotBoardFile },
+    { "focus nested 300,000 deep",
+        [](auto const& g) {
+            return replacedOnce(edited(g, [](json& f) { f["focus"] = "deep"; }), "\"deep\"",
+                std::string(300000, '[') + std::string(300000, ']'));
+        },
+        Refusal::NotBoardFile },
     { "larger than 1 MiB", [](auto const& g) { return g + std::string(boardFileMaxBytes, ' '); }, Refusal::TooLarge },
 };
 
@@ -178,6 +184,28 @@ TEST(BoardFile, EveryKindOfBadFileIsRefusedAndChangesNothing)
     });
     EXPECT_TRUE(loadBoard(t.app, t.board, edge).loaded());
     EXPECT_EQ(t.board.control("Command1", 21).left, -32767);
+}
+
+// Each image may show the pictures its layout gives it and those the board copies into it. Were
+// they checked against what the window shows now, a file hiding the full bin's picture in its
+// store would be taken, and from then on the bin would stay empty and every file be refused.
+TEST(BoardFile, AnImageHoldsOnlyThePicturesItsLayoutGivesIt)
+{
+    for (auto const* name : { "frmZelmora2", "frmZelmora4" }) {
+        HeadlessHost host;
+        Application app { host, &createWindow };
+        Form& board = app.show(name);
+        std::string const fresh = saveBoard(board);
+        auto showing = [&](char const* image, char const* picture) {
+            return edited(fresh, [&](json& f) { f["controls"][image]["picture"] = picture; });
+        };
+        EXPECT_EQ(loadBoard(app, board, showing("Image3", "bin-empty")).refusal, Refusal::Damaged) << name;
+        EXPECT_EQ(loadBoard(app, board, showing("Image4", "bin-full")).refusal, Refusal::Damaged) << name;
+        EXPECT_EQ(loadBoard(app, board, showing("Image2", "none")).refusal, Refusal::Damaged) << name;
+        ASSERT_TRUE(loadBoard(app, board, showing("Image2", "bin-full")).loaded()) << name;
+        ASSERT_TRUE(loadBoard(app, board, fresh).loaded()) << name;
+        EXPECT_EQ(board.control("Image3").picture, "bin-full") << name;
+    }
 }
 
 TEST(BoardFile, LoadsWhileNoButtonIsHeldOnly)

@@ -52,9 +52,13 @@ TEST(OpenSavedBoard, OpensTheBoardItNamesOrLeavesEveryWindowAsItWas)
 
     Form& open = app.show("frmZelmora4");
     auto const before = open.snapshot();
+    // Behind the menu, the open board stays there when its file is refused.
+    app.show("frmZelmora");
+    auto const order = app.windowsFrontToBack();
     EXPECT_FALSE(openSavedBoard(app, damaged).loaded());
     ASSERT_EQ(app.window("frmZelmora4"), &open);
     EXPECT_TRUE(open.snapshot() == before);
+    EXPECT_EQ(app.windowsFrontToBack(), order);
 
     for (std::string const notABoard : { "", "{}", "[1, 2]", R"({"format": "zelmora-board", "board": "frmZelmora"})",
              R"({"format": "zelmora-board", "board": "frmNowhere"})" }) {

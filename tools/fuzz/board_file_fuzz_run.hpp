@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+namespace zelmora::fuzz {
+
+struct FuzzFigures {
+    std::uint64_t mutants = 0;
+    std::uint64_t accepted = 0;
+    std::uint64_t refused = 0;
+    std::uint64_t failures = 0;
+    std::chrono::duration<double> slowestLoad { 0 };
+};
+
+// Loads `count` mutants of good board files of every board into live windows and checks each:
+// a refused file leaves every window as it was; an accepted one saves and loads again to the
+// same board, which goes on working; no load takes longer than loadLimit. Each failure is written
+// to `report` with the mutant's number, and the mutant itself into keepFolder when one is given.
+FuzzFigures runBoardFileFuzz(std::uint64_t seed, std::uint64_t count, std::ostream& report,
+    std::string const& keepFolder = {}, std::chrono::duration<double> loadLimit = std::chrono::seconds(2));
+
+} // namespace zelmora::fuzz
