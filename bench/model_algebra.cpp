@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Describing what a board's tiles stand for, as a view does after every action.
 
-#include "board/tile_board.hpp"
-#include "shell/board_algebra.hpp"
-#include "shell/runtime/application.hpp"
-#include "shell/windows.hpp"
+#include "boards/common/tile_board.hpp"
+#include "program/board_algebra.hpp"
+#include "program/windows.hpp"
+#include "runtime/application.hpp"
 
 #include <array>
 #include <benchmark/benchmark.h>

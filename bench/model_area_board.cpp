@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Board 1 without a display: loading the window, and one drop with every tile out.
 
-#include "board/tile_board.hpp"
-#include "shell/runtime/application.hpp"
-#include "shell/windows.hpp"
+#include "boards/common/tile_board.hpp"
+#include "program/windows.hpp"
+#include "runtime/application.hpp"
 
 #include <benchmark/benchmark.h>
 

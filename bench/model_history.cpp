@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Undo, redo, saving and opening Board 1 with every tile out, without a display.
 
-#include "board/tile_board.hpp"
-#include "shell/board_file/board_file.hpp"
-#include "shell/runtime/application.hpp"
-#include "shell/windows.hpp"
+#include "boards/common/tile_board.hpp"
+#include "program/board_file/board_file.hpp"
+#include "program/windows.hpp"
+#include "runtime/application.hpp"
 
 #include <benchmark/benchmark.h>
 

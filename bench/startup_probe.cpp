@@ -9,10 +9,10 @@
 //           prints the resident memory instead of the time
 // Prints one number and leaves at once, without tearing anything down.
 
-#include "shell/qt/form_view.hpp"
-#include "shell/qt/program.hpp"
-#include "shell/runtime/application.hpp"
-#include "shell/windows.hpp"
+#include "desktop/form_view.hpp"
+#include "desktop/program.hpp"
+#include "program/windows.hpp"
+#include "runtime/application.hpp"
 
 #include <QApplication>
 #include <QEvent>

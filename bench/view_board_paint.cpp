@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Painting Board 1 with every tile out, as the view repaints it, into an offscreen image.
 
-#include "shell/qt/form_painter.hpp"
-#include "shell/runtime/application.hpp"
-#include "shell/runtime/host.hpp"
-#include "shell/windows.hpp"
+#include "desktop/form_painter.hpp"
+#include "program/windows.hpp"
+#include "runtime/application.hpp"
+#include "runtime/host.hpp"
 
 #include <QImage>
 #include <QPainter>

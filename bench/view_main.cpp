@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The view benchmarks paint with Qt's offscreen platform: no display is needed.
 
-#include "shell/qt/font_setup.hpp"
+#include "desktop/font_setup.hpp"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

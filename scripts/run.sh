@@ -6,4 +6,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh desktop
 ./scripts/build.sh release
-exec ./build/shell/qt/zelmora "$@"
+exec ./build/desktop/zelmora "$@"

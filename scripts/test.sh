@@ -35,7 +35,7 @@ echo "== formatting"
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   sources=$(git ls-files '*.cpp' '*.hpp')
 else
-  sources=$(find shell board boards tools tests bench -name '*.cpp' -o -name '*.hpp')
+  sources=$(find runtime boards program desktop web tools tests bench -name '*.cpp' -o -name '*.hpp')
 fi
 if ! echo "$sources" | xargs clang-format --dry-run --Werror; then
   echo "some files are not formatted: run clang-format -i on them" >&2

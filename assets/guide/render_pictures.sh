@@ -21,5 +21,5 @@ frame=$build/tools/screenshot/zelmora-frame-screenshot
 "$frame" "$here/board4.zs" frmZelmora5 "$here/band4.png" band-only
 # The menu and the guide's first page for the README.
 "$shot" "$here/menu.zs" frmZelmora docs/menu.png
-"$build/shell/qt/zelmora-guide-screenshot" docs/guide.png
+"$build/desktop/zelmora-guide-screenshot" docs/guide.png
 cp "$here/tools.png" docs/board-window.png

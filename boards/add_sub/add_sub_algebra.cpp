@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "add_sub_algebra.hpp"
 
-#include "board/tile_pool.hpp"
-#include "board/tile_sides.hpp"
-#include "shell/runtime/numbers.hpp"
+#include "boards/common/tile_pool.hpp"
+#include "boards/common/tile_sides.hpp"
+#include "runtime/numbers.hpp"
 
 namespace zelmora {
 

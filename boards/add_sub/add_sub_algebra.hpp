@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "board/polynomial.hpp"
-#include "board/tile_board.hpp"
-#include "board/tile_kind.hpp"
+#include "boards/common/polynomial.hpp"
+#include "boards/common/tile_board.hpp"
+#include "boards/common/tile_kind.hpp"
 
 #include <set>
 

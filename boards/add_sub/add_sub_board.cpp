@@ -2,7 +2,7 @@
 #include "add_sub_board.hpp"
 
 #include "add_sub_layout.hpp"
-#include "board/tile_pool.hpp"
+#include "boards/common/tile_pool.hpp"
 
 namespace zelmora {
 

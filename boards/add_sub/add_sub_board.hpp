@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "board/tile_board.hpp"
+#include "boards/common/tile_board.hpp"
 
 #include <memory>
 

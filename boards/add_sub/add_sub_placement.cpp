@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "add_sub_board.hpp"
 
-#include "board/tile_pool.hpp"
-#include "shell/runtime/numbers.hpp"
+#include "boards/common/tile_pool.hpp"
+#include "runtime/numbers.hpp"
 
 namespace zelmora {
 

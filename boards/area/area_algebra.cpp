@@ -3,7 +3,7 @@
 
 #include "area_factor_tiles.hpp"
 #include "area_layout.hpp"
-#include "board/tile_sides.hpp"
+#include "boards/common/tile_sides.hpp"
 
 namespace zelmora {
 

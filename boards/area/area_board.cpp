@@ -2,7 +2,7 @@
 #include "area_board.hpp"
 
 #include "area_layout.hpp"
-#include "board/tile_pool.hpp"
+#include "boards/common/tile_pool.hpp"
 
 namespace zelmora {
 

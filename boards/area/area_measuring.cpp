@@ -2,7 +2,7 @@
 #include "area_board.hpp"
 #include "area_factor_tiles.hpp"
 
-#include "shell/runtime/numbers.hpp"
+#include "runtime/numbers.hpp"
 
 namespace zelmora {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "area_board.hpp"
 
-#include "shell/runtime/numbers.hpp"
+#include "runtime/numbers.hpp"
 
 #include <cmath>
 

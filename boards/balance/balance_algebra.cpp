@@ -2,8 +2,8 @@
 #include "balance_algebra.hpp"
 
 #include "balance_board.hpp"
-#include "board/tile_pool.hpp"
-#include "board/tile_sides.hpp"
+#include "boards/common/tile_pool.hpp"
+#include "boards/common/tile_sides.hpp"
 
 namespace zelmora {
 

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "balance_board.hpp"
-#include "board/polynomial.hpp"
-#include "board/tile_board.hpp"
-#include "board/tile_kind.hpp"
+#include "boards/common/polynomial.hpp"
+#include "boards/common/tile_board.hpp"
+#include "boards/common/tile_kind.hpp"
 
 #include <array>
 #include <set>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "signed_area_algebra.hpp"
 
-#include "board/tile_sides.hpp"
+#include "boards/common/tile_sides.hpp"
 #include "signed_area_arms.hpp"
 #include "signed_area_layout.hpp"
 

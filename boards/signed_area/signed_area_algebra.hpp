@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "board/polynomial.hpp"
-#include "board/tile_board.hpp"
+#include "boards/common/polynomial.hpp"
+#include "boards/common/tile_board.hpp"
 
 namespace zelmora {
 

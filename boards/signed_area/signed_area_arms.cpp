@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "signed_area_arms.hpp"
 
-#include "shell/runtime/numbers.hpp"
+#include "runtime/numbers.hpp"
 
 namespace zelmora {
 

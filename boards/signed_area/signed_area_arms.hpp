@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/runtime/form.hpp"
+#include "runtime/form.hpp"
 
 #include <array>
 #include <optional>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "signed_area_layout.hpp"
 
-#include "board/stacking_list.hpp"
-#include "board/tile_pool.hpp"
-#include "shell/runtime/layout_builder.hpp"
+#include "boards/common/stacking_list.hpp"
+#include "boards/common/tile_pool.hpp"
+#include "runtime/layout_builder.hpp"
 
 namespace zelmora {
 

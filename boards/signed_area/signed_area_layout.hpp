@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "board/tile_pool.hpp"
-#include "shell/runtime/form.hpp"
+#include "boards/common/tile_pool.hpp"
+#include "runtime/form.hpp"
 
 namespace zelmora {
 

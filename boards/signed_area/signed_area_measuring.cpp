@@ -2,7 +2,7 @@
 #include "signed_area_arms.hpp"
 #include "signed_area_board.hpp"
 
-#include "shell/runtime/numbers.hpp"
+#include "runtime/numbers.hpp"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "board/polynomial.hpp"
+#include "boards/common/polynomial.hpp"
 
 #include <cstddef>
 #include <optional>

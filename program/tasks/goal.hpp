@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "board/polynomial.hpp"
+#include "boards/common/polynomial.hpp"
 #include "expression_reader.hpp"
-#include "shell/runtime/form.hpp"
+#include "runtime/form.hpp"
 
 #include <cstdint>
 #include <optional>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "goal.hpp"
-#include "shell/runtime/form.hpp"
+#include "runtime/form.hpp"
 
 #include <string>
 

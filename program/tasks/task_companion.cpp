@@ -4,7 +4,7 @@
 #include "balance_steps.hpp"
 #include "board_reading.hpp"
 #include "goal_check.hpp"
-#include "shell/runtime/application.hpp"
+#include "runtime/application.hpp"
 
 namespace zelmora {
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "goal.hpp"
-#include "shell/algebra_band.hpp"
-#include "shell/runtime/form.hpp"
+#include "program/algebra_band.hpp"
+#include "runtime/form.hpp"
 
 #include <string>
 

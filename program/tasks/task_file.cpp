@@ -2,9 +2,9 @@
 #include "task_file.hpp"
 
 #include "expression_reader.hpp"
-#include "shell/board_file/board_file_format.hpp"
-#include "shell/board_file/refusal_messages.hpp"
-#include "shell/open_saved_board.hpp"
+#include "program/board_file/board_file_format.hpp"
+#include "program/board_file/refusal_messages.hpp"
+#include "program/open_saved_board.hpp"
 #include "task_companion.hpp"
 #include "tasks.hpp"
 

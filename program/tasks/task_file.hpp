@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/board_file/board_file.hpp"
-#include "shell/runtime/application.hpp"
+#include "program/board_file/board_file.hpp"
+#include "runtime/application.hpp"
 
 #include <filesystem>
 #include <string>

@@ -3,7 +3,7 @@
 
 #include "goal.hpp"
 #include "goal_check.hpp"
-#include "shell/runtime/form.hpp"
+#include "runtime/form.hpp"
 
 #include <optional>
 #include <string>

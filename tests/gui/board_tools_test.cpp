@@ -5,10 +5,10 @@
 // ZELMORA_SHOTS=DIR saves a picture of each board window with its toolbar and band for a look.
 
 #include "board_window.hpp"
-#include "shell/algebra_band.hpp"
-#include "shell/qt/board_connection.hpp"
-#include "shell/qt/board_frame.hpp"
-#include "shell/qt/guide_window.hpp"
+#include "desktop/board_connection.hpp"
+#include "desktop/board_frame.hpp"
+#include "desktop/guide_window.hpp"
+#include "program/algebra_band.hpp"
 
 #include <QClipboard>
 #include <QFile>

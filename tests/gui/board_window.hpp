@@ -4,11 +4,11 @@
 // One real Board 1 window for a test: the program with its Qt host, the board's view at a zoom,
 // and helpers that turn twips into the view's pixels for QTest's mouse events.
 
-#include "shell/qt/font_setup.hpp"
-#include "shell/qt/form_view.hpp"
-#include "shell/qt/qt_host.hpp"
-#include "shell/runtime/application.hpp"
-#include "shell/windows.hpp"
+#include "desktop/font_setup.hpp"
+#include "desktop/form_view.hpp"
+#include "desktop/qt_host.hpp"
+#include "program/windows.hpp"
+#include "runtime/application.hpp"
 #include "tools/script/script_runner.hpp"
 
 #include <QImage>

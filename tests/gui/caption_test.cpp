@@ -2,10 +2,10 @@
 // Every button caption of every window, tiles included, is drawn inside its button: its ink keeps
 // off the bevel at the top, the bottom and the sides, at the zooms a learner uses.
 
-#include "shell/qt/control_painter.hpp"
-#include "shell/qt/font_setup.hpp"
-#include "shell/runtime/form.hpp"
-#include "shell/windows.hpp"
+#include "desktop/control_painter.hpp"
+#include "desktop/font_setup.hpp"
+#include "program/windows.hpp"
+#include "runtime/form.hpp"
 
 #include <QImage>
 #include <QPainter>

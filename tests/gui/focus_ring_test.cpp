@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board_window.hpp"
-#include "shell/qt/focus_ring.hpp"
+#include "desktop/focus_ring.hpp"
 
 #include <QTest>
 

@@ -4,7 +4,7 @@
 // a repeat only now and then: every key still acts once per press, except those that repeat.
 
 #include "board_window.hpp"
-#include "shell/qt/board_frame.hpp"
+#include "desktop/board_frame.hpp"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

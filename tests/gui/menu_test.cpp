@@ -2,12 +2,12 @@
 // The menu's real window: real mouse clicks on its buttons open the boards' windows, the guide
 // opens in its own right-to-left window, the beep reaches the system sound, and Exit closes it all.
 
-#include "shell/qt/font_setup.hpp"
-#include "shell/qt/form_view.hpp"
-#include "shell/qt/guide_window.hpp"
-#include "shell/qt/qt_host.hpp"
-#include "shell/runtime/application.hpp"
-#include "shell/windows.hpp"
+#include "desktop/font_setup.hpp"
+#include "desktop/form_view.hpp"
+#include "desktop/guide_window.hpp"
+#include "desktop/qt_host.hpp"
+#include "program/windows.hpp"
+#include "runtime/application.hpp"
 
 #include <QTextBlock>
 #include <QTextDocument>

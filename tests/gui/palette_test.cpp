@@ -2,8 +2,8 @@
 // Real clicks and keys on Board 1's view reach the palette at any zoom, as the scripts press it.
 
 #include "board_window.hpp"
-#include "shell/qt/board_frame.hpp"
-#include "shell/runtime/runtime_error.hpp"
+#include "desktop/board_frame.hpp"
+#include "runtime/runtime_error.hpp"
 
 #include <QtTest>
 

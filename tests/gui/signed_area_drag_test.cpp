@@ -3,11 +3,11 @@
 // measured three times, and the tiles, the factor boxes and the four rectangles end as the
 // script version of the same actions leaves them.
 
-#include "shell/qt/font_setup.hpp"
-#include "shell/qt/form_view.hpp"
-#include "shell/qt/qt_host.hpp"
-#include "shell/runtime/application.hpp"
-#include "shell/windows.hpp"
+#include "desktop/font_setup.hpp"
+#include "desktop/form_view.hpp"
+#include "desktop/qt_host.hpp"
+#include "program/windows.hpp"
+#include "runtime/application.hpp"
 #include "tools/script/script_runner.hpp"
 
 #include <QtTest>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "program/accessible_names.hpp"
+#include "program/drop_outcome.hpp"
+#include "program/windows.hpp"
 #include "random_actions.hpp"
-#include "shell/accessible_names.hpp"
-#include "shell/drop_outcome.hpp"
-#include "shell/runtime/application.hpp"
-#include "shell/windows.hpp"
+#include "runtime/application.hpp"
 
 #include <gtest/gtest.h>
 

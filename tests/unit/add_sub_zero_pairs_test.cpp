@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "board/tile_board.hpp"
-#include "board/tile_pool.hpp"
-#include "shell/runtime/application.hpp"
-#include "shell/windows.hpp"
+#include "boards/common/tile_board.hpp"
+#include "boards/common/tile_pool.hpp"
+#include "program/windows.hpp"
+#include "runtime/application.hpp"
 
 #include <gtest/gtest.h>
 

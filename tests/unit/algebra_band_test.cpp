@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The band under each board says its algebra in the description's own words, laid out as a
 // learner reads it: no part left out, none shown twice, the mark only when it is earned.
-#include "shell/algebra_band.hpp"
+#include "program/algebra_band.hpp"
 
 #include <gtest/gtest.h>
 

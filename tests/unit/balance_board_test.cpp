@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "boards/balance/balance_board.hpp"
-#include "shell/runtime/application.hpp"
-#include "shell/windows.hpp"
+#include "program/windows.hpp"
+#include "runtime/application.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Board files on disk as learners and file systems leave them: links, private files, leftovers of
 // a save that was killed, and things that are no file at all.
-#include "shell/board_file/board_file.hpp"
-#include "shell/open_saved_board.hpp"
-#include "shell/runtime/application.hpp"
-#include "shell/windows.hpp"
+#include "program/board_file/board_file.hpp"
+#include "program/open_saved_board.hpp"
+#include "program/windows.hpp"
+#include "runtime/application.hpp"
 
 #include <gtest/gtest.h>
 

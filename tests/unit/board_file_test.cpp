@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "board/tile_board.hpp"
-#include "shell/board_file/board_file.hpp"
-#include "shell/runtime/application.hpp"
-#include "shell/windows.hpp"
+#include "boards/common/tile_board.hpp"
+#include "program/board_file/board_file.hpp"
+#include "program/windows.hpp"
+#include "runtime/application.hpp"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

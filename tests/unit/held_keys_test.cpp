@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/runtime/held_keys.hpp"
+#include "runtime/held_keys.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "board/tile_board.hpp"
-#include "shell/runtime/application.hpp"
-#include "shell/windows.hpp"
+#include "boards/common/tile_board.hpp"
+#include "program/windows.hpp"
+#include "runtime/application.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/runtime/application.hpp"
-#include "shell/runtime/layout_builder.hpp"
+#include "runtime/application.hpp"
+#include "runtime/layout_builder.hpp"
 
 #include <gtest/gtest.h>
 

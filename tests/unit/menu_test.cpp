@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/runtime/application.hpp"
-#include "shell/windows.hpp"
+#include "program/windows.hpp"
+#include "runtime/application.hpp"
 #include "tools/script/property_line.hpp"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The portable number conversions must give exactly what the standard library's shortest
 // round-trip conversions give, for every value the boards can produce and many more.
-#include "shell/runtime/numbers.hpp"
-#include "shell/runtime/runtime_error.hpp"
+#include "runtime/numbers.hpp"
+#include "runtime/runtime_error.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/runtime/numbers.hpp"
-#include "shell/runtime/runtime_error.hpp"
+#include "runtime/numbers.hpp"
+#include "runtime/runtime_error.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/board_file/board_file.hpp"
-#include "shell/open_saved_board.hpp"
-#include "shell/runtime/application.hpp"
-#include "shell/windows.hpp"
+#include "program/board_file/board_file.hpp"
+#include "program/open_saved_board.hpp"
+#include "program/windows.hpp"
+#include "runtime/application.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "board/polynomial.hpp"
-#include "shell/runtime/runtime_error.hpp"
+#include "boards/common/polynomial.hpp"
+#include "runtime/runtime_error.hpp"
 
 #include <gtest/gtest.h>
 

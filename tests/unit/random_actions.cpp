@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "random_actions.hpp"
 
-#include "board/tile_pool.hpp"
-#include "shell/runtime/application.hpp"
-#include "shell/runtime/runtime_error.hpp"
-#include "shell/windows.hpp"
+#include "boards/common/tile_pool.hpp"
+#include "program/windows.hpp"
+#include "runtime/application.hpp"
+#include "runtime/runtime_error.hpp"
 
 #include <gtest/gtest.h>
 

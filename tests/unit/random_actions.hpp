@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "board/tile_board.hpp"
-#include "shell/runtime/form.hpp"
+#include "boards/common/tile_board.hpp"
+#include "runtime/form.hpp"
 
 #include <functional>
 #include <string>

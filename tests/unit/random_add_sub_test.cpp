@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "random_actions.hpp"
 
-#include "board/tile_board.hpp"
-#include "board/tile_pool.hpp"
 #include "boards/add_sub/add_sub_layout.hpp"
-#include "shell/runtime/application.hpp"
+#include "boards/common/tile_board.hpp"
+#include "boards/common/tile_pool.hpp"
+#include "runtime/application.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "random_actions.hpp"
 
-#include "board/tile_board.hpp"
-#include "board/tile_pool.hpp"
-#include "shell/runtime/application.hpp"
+#include "boards/common/tile_board.hpp"
+#include "boards/common/tile_pool.hpp"
+#include "runtime/application.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "random_actions.hpp"
 
-#include "board/tile_board.hpp"
-#include "board/tile_pool.hpp"
+#include "boards/common/tile_board.hpp"
+#include "boards/common/tile_pool.hpp"
 #include "boards/signed_area/signed_area_algebra.hpp"
-#include "shell/runtime/numbers.hpp"
+#include "runtime/numbers.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/runtime/application.hpp"
-#include "shell/runtime/layout_builder.hpp"
-#include "shell/runtime/runtime_error.hpp"
+#include "runtime/application.hpp"
+#include "runtime/layout_builder.hpp"
+#include "runtime/runtime_error.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program/tasks/task_file.hpp"
 #include "program/tasks/tasks.hpp"
-#include "shell/runtime/application.hpp"
-#include "shell/windows.hpp"
+#include "program/windows.hpp"
+#include "runtime/application.hpp"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -3,12 +3,12 @@
 
 #include "board_file_mutator.hpp"
 
-#include "board/tile_board.hpp"
-#include "shell/board_file/board_file.hpp"
-#include "shell/open_saved_board.hpp"
-#include "shell/runtime/application.hpp"
-#include "shell/runtime/runtime_error.hpp"
-#include "shell/windows.hpp"
+#include "boards/common/tile_board.hpp"
+#include "program/board_file/board_file.hpp"
+#include "program/open_saved_board.hpp"
+#include "program/windows.hpp"
+#include "runtime/application.hpp"
+#include "runtime/runtime_error.hpp"
 
 #include <array>
 #include <fstream>

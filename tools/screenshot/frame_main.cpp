@@ -7,11 +7,11 @@
 // saved board, the way a teacher's file would be, so that the picture shows the program's own
 // window and band text rather than a copy of them.
 
-#include "shell/board_file/board_file.hpp"
-#include "shell/open_saved_board.hpp"
-#include "shell/qt/board_frame.hpp"
-#include "shell/qt/form_view.hpp"
-#include "shell/qt/program.hpp"
+#include "desktop/board_frame.hpp"
+#include "desktop/form_view.hpp"
+#include "desktop/program.hpp"
+#include "program/board_file/board_file.hpp"
+#include "program/open_saved_board.hpp"
 #include "tools/script/script_runner.hpp"
 
 #include <QApplication>

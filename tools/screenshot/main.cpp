@@ -2,8 +2,8 @@
 // zelmora-screenshot SCRIPT WINDOW OUT.png [ZOOM]: runs a zelmora-script, then renders WINDOW as
 // the program's view paints it, at ZOOM (1 when not given), to a PNG file.
 
-#include "shell/qt/font_setup.hpp"
-#include "shell/qt/form_painter.hpp"
+#include "desktop/font_setup.hpp"
+#include "desktop/form_painter.hpp"
 #include "tools/script/script_runner.hpp"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board_queries.hpp"
 
-#include "shell/accessible_names.hpp"
-#include "shell/algebra_band.hpp"
-#include "shell/board_algebra.hpp"
+#include "program/accessible_names.hpp"
+#include "program/algebra_band.hpp"
+#include "program/board_algebra.hpp"
 
 #include <algorithm>
 

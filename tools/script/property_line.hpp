@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/runtime/control.hpp"
+#include "runtime/control.hpp"
 
 #include <string>
 #include <string_view>

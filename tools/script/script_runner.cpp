@@ -2,10 +2,10 @@
 #include "script_runner.hpp"
 
 #include "board_queries.hpp"
+#include "program/windows.hpp"
 #include "property_line.hpp"
-#include "shell/runtime/numbers.hpp"
-#include "shell/runtime/runtime_error.hpp"
-#include "shell/windows.hpp"
+#include "runtime/numbers.hpp"
+#include "runtime/runtime_error.hpp"
 #include "task_commands.hpp"
 
 #include <algorithm>

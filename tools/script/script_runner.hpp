@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/runtime/application.hpp"
-#include "shell/runtime/host.hpp"
+#include "runtime/application.hpp"
+#include "runtime/host.hpp"
 
 #include <cstddef>
 #include <iosfwd>

@@ -3,11 +3,11 @@
 // files, the algebra band's text, and the names a screen reader gives the controls.
 #include "web_program.hpp"
 
-#include "shell/accessible_names.hpp"
-#include "shell/algebra_band.hpp"
-#include "shell/board_file/board_file.hpp"
-#include "shell/board_file/refusal_messages.hpp"
-#include "shell/windows.hpp"
+#include "program/accessible_names.hpp"
+#include "program/algebra_band.hpp"
+#include "program/board_file/board_file.hpp"
+#include "program/board_file/refusal_messages.hpp"
+#include "program/windows.hpp"
 
 #include <nlohmann/json.hpp>
 

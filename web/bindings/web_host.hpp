@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/runtime/host.hpp"
+#include "runtime/host.hpp"
 
 #include <string>
 #include <vector>

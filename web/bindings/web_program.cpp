@@ -3,8 +3,8 @@
 
 #include "window_snapshot.hpp"
 
-#include "shell/drop_outcome.hpp"
-#include "shell/runtime/runtime_error.hpp"
+#include "program/drop_outcome.hpp"
+#include "runtime/runtime_error.hpp"
 
 #include <nlohmann/json.hpp>
 

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "runtime/form.hpp"
+#include "tile_kind.hpp"
+
+#include <vector>
+
+namespace zelmora {
+
+// How a board takes part in what all boards share. The rest is the board's own follow-ups.
+struct TileBoardTraits {
+    int tileCount = 141;          // tiles 0 .. tileCount - 1 of Command1
+    bool hasSpecialMember = true; // Command1(141) is no tile and is never dragged
+    bool hasPalette = true;       // Command2 .. Command8 bring tiles out of the reserve
+    bool hasRotationZone = true;  // a drop on Image1 turns the tile a quarter turn
+    bool binHidesTile = true;     // the bin puts the tile back into the reserve
+    bool measuresAfterBin = true; // and presses Command9 afterwards
+};
+
+// A board window: the tile pool with its homes, the palette, Back, and the drag and drop of
+// tiles onto the board, onto another tile, onto the rotation zone and into the bin. What a
+// drop leads to on each board (snapping, measuring, marking, zero pairs) is plugged in by
+// overriding the follow-ups.
+class TileBoard : public Form {
+public:
+    TileBoard(FormLayout, TileBoardTraits);
+
+    TileBoardTraits const& traits() const { return m_traits; }
+    Control& tile(int index) { return *m_members[static_cast<std::size_t>(index)]; }
+    Control const& tile(int index) const { return *m_members[static_cast<std::size_t>(index)]; }
+    // Every member of Command1, the special member included.
+    int memberCount() const { return static_cast<int>(m_members.size()); }
+
+    Integer homeLeft(int index) const { return m_homeLeft[static_cast<std::size_t>(index)]; }
+    Integer homeTop(int index) const { return m_homeTop[static_cast<std::size_t>(index)]; }
+    Integer dragIndex() const { return m_dragIndex; }
+    Integer grabX() const { return m_grabX; }
+    Integer grabY() const { return m_grabY; }
+
+    // The homes and the drag state, which undo puts back and board files keep.
+    ModuleState moduleState() const override;
+    void restoreModuleState(ModuleState const&) override;
+    std::string moduleStateProblem(ModuleState const&) const override;
+    // The bin shows the picture of one of its hidden stores; the stores keep theirs.
+    std::vector<std::string> picturesItMayShow(Control const&) const override;
+
+protected:
+    void moveTile(int index, Single left, Single top);
+    void sendHome(int index);
+    void hideAndSendHome(int index);
+    void focusCommand9();
+    void pressCommand9();
+    void showBinPicture(std::string_view store);
+    // A tile dropped on a like tile whose sign mark differs: the two make a zero pair. The
+    // special member has no caption and never matches; a tile dropped on itself is no pair.
+    bool isLikeTileWithOtherMark(int dragged, int target) const;
+
+    // The follow-ups. The defaults are Board 1's: snap the tile by moving the focus away from
+    // it, then measure.
+    virtual void afterBoardDrop();
+    virtual void afterTileDrop(int targetIndex);
+    virtual void afterPress(int /*index*/) { }
+    virtual void onTileLostFocus(int /*index*/) { }
+    virtual void onTileClick(int /*index*/) { }
+    virtual void onButtonClick(Control&) { }
+
+    void onLoad() override;
+    void onClick(Control&) override;
+    void onMouseDown(Control&, MouseButton, int shift, Single x, Single y) override;
+    void onDragDrop(Control* target, Single x, Single y) override;
+    void onDragOver(Control&, Single x, Single y, DragState) override;
+    void onLostFocus(Control&) override;
+
+    // A learner without a mouse moves a tile by its board's unit, or 50 twips with Shift, and
+    // throws it into the bin or onto the rotation zone.
+    bool takesKeyboardDrag(Control const&) const override;
+    Single keyboardStep(bool fine) const override;
+    Control* keyboardBin() override;
+    Control* keyboardRotationZone() override;
+
+private:
+    // Every tile is dragged when pressed; the special member never is.
+    bool isDraggable(Control const&) const;
+    void revealNext(TileKind);
+    void dropOnBoard(Single x, Single y);
+    void dropOnTile(int targetIndex, Single x, Single y);
+    void rotate();
+    void dropInBin();
+
+    TileBoardTraits m_traits;
+    std::vector<Control*> m_members;
+    std::vector<Integer> m_homeLeft;
+    std::vector<Integer> m_homeTop;
+    Integer m_dragIndex = 0;
+    Integer m_grabX = 0;
+    Integer m_grabY = 0;
+    Single m_unit = 0; // the side of the board's unit square tile, as laid out
+};
+
+} // namespace zelmora

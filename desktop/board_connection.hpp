@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "board_actions.hpp"
+#include "runtime/application.hpp"
+
+namespace zelmora::qt {
+
+// What a board window's tools do, all of it decided by the program: undo and redo in the
+// window's history, board files in and out, and the algebra band's text.
+BoardActions boardActionsFor(Application&, Form&);
+
+} // namespace zelmora::qt

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "qt_host.hpp"
+#include "runtime/application.hpp"
+
+#include <QApplication>
+
+#include <filesystem>
+
+namespace zelmora::qt {
+
+// The program as it starts: the toolkit set up for Zelmora (its name, right-to-left layout, the
+// font substitutions), the host with its windows, and the runtime with every window of the program.
+class Program {
+public:
+    Program(int& argc, char** argv);
+
+    // Shows the start window, as the program does at launch.
+    void start();
+    // Opens a saved board on the board it belongs to, over the menu; a refused file is said in a
+    // message box and leaves every window as it was.
+    void openBoardFile(std::filesystem::path const&);
+    int exec() { return QApplication::exec(); }
+
+    QtHost& host() { return m_host; }
+    Application& app() { return m_app; }
+
+private:
+    static bool prepareToolkit();
+
+    QApplication m_toolkit;
+    bool m_prepared;
+    QtHost m_host;
+    Application m_app;
+};
+
+} // namespace zelmora::qt

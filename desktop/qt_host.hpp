@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "accessible_form.hpp"
+#include "board_actions.hpp"
+#include "held_key_filter.hpp"
+#include "runtime/application.hpp"
+#include "runtime/host.hpp"
+#include "system_sound.hpp"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+namespace zelmora::qt {
+
+class BoardFrame;
+class FormView;
+class GuideWindow;
+
+// The toolkit around the runtime: one top-level view per open window, the beep, and the end
+// of the program. Input from the views reaches the program through deliver().
+class QtHost final : public Host {
+public:
+    QtHost();
+    ~QtHost() override;
+    QtHost(QtHost const&) = delete;
+    QtHost& operator=(QtHost const&) = delete;
+
+    // The program the views feed their input to; set before the first window is shown.
+    void attach(Application&);
+    Application* application() const { return m_app; }
+
+    // Runs one piece of input for the program, then repaints every view: any window's controls
+    // may have changed. A runtime error ends the program with its message; nothing after it runs.
+    void deliver(std::function<void()> const& input);
+
+    // The widget that paints the window and takes its input.
+    FormView* viewOf(Form const&) const;
+    // The window around a board's view (toolbar, board, algebra band); null for the menu.
+    BoardFrame* frameOf(Form const&) const;
+    // What each board window's toolbar calls for undo, redo, open, save and the algebra band;
+    // asked once for every board window as it opens. Until it is set those actions stay disabled.
+    void setBoardActions(std::function<BoardActions(Form&)>);
+    // The guide's window once it has been opened, else null.
+    GuideWindow* guideWindow() const { return m_guide.get(); }
+    SystemSound const& sound() const { return m_sound; }
+
+    // What happens when the program fails: by default a message box, then the event loop ends.
+    void setErrorHandler(std::function<void(QString const&)>);
+    // What ends the event loop: by default QCoreApplication::exit, once control is back in the loop.
+    void setEndHandler(std::function<void(int status)>);
+    bool failed() const { return m_failed; }
+
+    // --- Host ----------------------------------------------------------------------------
+    void beep() override;
+    // Opens the teacher's guide in its own window, or brings that window to the front.
+    void openGuide() override;
+    void windowShown(Form&) override;
+    void windowRaised(Form&) override;
+    void windowClosed(Form&) override;
+    void programEnded() override;
+
+private:
+    void repaintAll();
+    void fail(QString const& message);
+
+    Application* m_app = nullptr;
+    std::map<Form const*, FormView*> m_views;
+    std::function<void(QString const&)> m_onError;
+    std::function<void(int)> m_onEnd;
+    std::function<BoardActions(Form&)> m_boardActions;
+    bool m_failed = false;
+    bool m_ended = false;
+    // Owns the calls queued for later, so that none runs after the host is gone.
+    QObject m_queue;
+    std::unique_ptr<GuideWindow> m_guide;
+    SystemSound m_sound;
+    AccessibilityReporter m_accessibility;
+    HeldKeyFilter m_heldKeys;
+};
+
+} // namespace zelmora::qt

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "runtime/control.hpp"
+
+#include <array>
+#include <string_view>
+#include <vector>
+
+namespace zelmora::board_file {
+
+inline constexpr std::string_view formatName = "zelmora-board";
+inline constexpr int formatVersion = 1;
+
+// The members of the file's top-level object.
+inline constexpr std::string_view formatKey = "format";
+inline constexpr std::string_view versionKey = "version";
+inline constexpr std::string_view boardKey = "board";
+inline constexpr std::string_view focusKey = "focus";
+inline constexpr std::string_view moduleKey = "module";
+inline constexpr std::string_view controlsKey = "controls";
+inline constexpr std::array topLevelKeys { formatKey, versionKey, boardKey, focusKey, moduleKey, controlsKey };
+// A task file's goal, prompt and steps: read and checked by the tasks, never by the board alone.
+inline constexpr std::string_view taskKey = "task";
+
+// A property a control's entry holds. Captions are not among them: the layout fixes them and
+// they say what each tile is.
+enum class Field { Left, Top, Width, Height, X1, Y1, X2, Y2, Visible, Appearance, TabIndex, Text, Picture };
+
+// A board file nests three deep. The parser's time and memory grow with the depth, so far deeper
+// text is refused before it is parsed.
+inline constexpr int maxNesting = 64;
+// Whether the text opens more than maxNesting arrays and objects inside one another; brackets
+// inside strings do not count.
+bool nestedTooDeep(std::string_view bytes);
+
+std::string_view keyOf(Field);
+// The properties a control's entry holds, which are those its kind can show or change.
+std::vector<Field> fieldsOf(Control const&);
+
+} // namespace zelmora::board_file
