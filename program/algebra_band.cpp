@@ -64,4 +64,15 @@ std::string algebraBandText(Form const& form)
     return algebraBandText(*algebra);
 }
 
+std::string bandTextAsShown(Form const& form)
+{
+    std::string const text = algebraBandText(form);
+    if (text.empty())
+        return text;
+    std::string shown = "\u200f";
+    for (char const ch : text)
+        shown += ch == '-' ? std::string("\u2212") : std::string(1, ch);
+    return shown;
+}
+
 } // namespace zelmora

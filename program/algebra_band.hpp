@@ -18,6 +18,11 @@ std::string algebraBandText(BoardAlgebra const&);
 // the band is the text the frame makes of the algebra.
 std::string algebraBandText(Form const&);
 
+// The band's text as every view shows it: true minus signs, which read better than hyphens from
+// the back of a room, and a leading right-to-left mark, so that a line that starts with a digit or
+// a bracket is still laid out right to left.
+std::string bandTextAsShown(Form const&);
+
 // A companion of a window that puts text around the board's algebra in the band.
 class BandFrame {
 public:

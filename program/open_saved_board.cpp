@@ -4,19 +4,7 @@
 #include "program/board_file/refusal_messages.hpp"
 #include "windows.hpp"
 
-#include <algorithm>
-
 namespace zelmora {
-
-namespace {
-
-bool isBoardWindow(std::string_view name)
-{
-    auto const names = windowNames();
-    return name != startWindowName() && std::find(names.begin(), names.end(), name) != names.end();
-}
-
-} // namespace
 
 LoadResult openSavedBoard(Application& app, std::string_view bytes, BoardLoader load)
 {

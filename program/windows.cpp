@@ -7,6 +7,7 @@
 #include "boards/signed_area/signed_area_board.hpp"
 #include "program/menu/main_menu.hpp"
 
+#include <algorithm>
 #include <array>
 
 namespace zelmora {
@@ -16,14 +17,15 @@ namespace {
 struct WindowEntry {
     std::string_view name;
     std::unique_ptr<Form> (*create)();
+    int board; // 1 to 4 as the menu lists the boards; 0 for the menu itself
 };
 
 constexpr std::array windows {
-    WindowEntry { "frmZelmora", &MainMenu::create },
-    WindowEntry { "frmZelmora1", &AreaBoard::create },
-    WindowEntry { "frmZelmora2", &SignedAreaBoard::create },
-    WindowEntry { "frmZelmora4", &AddSubBoard::create },
-    WindowEntry { "frmZelmora5", &BalanceBoard::create },
+    WindowEntry { "frmZelmora", &MainMenu::create, 0 },
+    WindowEntry { "frmZelmora1", &AreaBoard::create, 1 },
+    WindowEntry { "frmZelmora2", &SignedAreaBoard::create, 2 },
+    WindowEntry { "frmZelmora4", &AddSubBoard::create, 3 },
+    WindowEntry { "frmZelmora5", &BalanceBoard::create, 4 },
 };
 
 } // namespace
@@ -47,6 +49,24 @@ std::vector<std::string_view> windowNames()
 std::string_view startWindowName()
 {
     return "frmZelmora";
+}
+
+bool isKnownWindow(std::string_view name)
+{
+    return std::any_of(windows.begin(), windows.end(), [&](WindowEntry const& entry) { return entry.name == name; });
+}
+
+std::optional<int> boardNumber(std::string_view name)
+{
+    for (auto const& entry : windows)
+        if (entry.name == name && entry.board != 0)
+            return entry.board;
+    return std::nullopt;
+}
+
+bool isBoardWindow(std::string_view name)
+{
+    return boardNumber(name).has_value();
 }
 
 } // namespace zelmora

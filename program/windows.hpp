@@ -4,6 +4,7 @@
 #include "runtime/form.hpp"
 
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -15,5 +16,11 @@ std::vector<std::string_view> windowNames();
 
 // The window the program shows when it starts.
 std::string_view startWindowName();
+
+bool isKnownWindow(std::string_view name);
+// Boards are numbered 1 to 4 as the menu lists them; every other window has no number and is no
+// board (it gets no toolbar, no band and no board files).
+std::optional<int> boardNumber(std::string_view name);
+bool isBoardWindow(std::string_view name);
 
 } // namespace zelmora
