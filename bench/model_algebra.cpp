@@ -30,7 +30,7 @@ void describeWithEveryTileOut(benchmark::State& state)
     }
     // Boards 1 and 2 measure, so that their product rectangles lie where the tiles say.
     if (board.traits().hasRotationZone)
-        board.press(board.control("Command9"));
+        board.press(board.measuringButton());
     for (auto _ : state) {
         auto algebra = describeBoardAlgebra(board);
         benchmark::DoNotOptimize(algebra);

@@ -19,7 +19,7 @@ void AddSubBoard::clear()
 void AddSubBoard::afterBoardDrop()
 {
     // Taking the focus away from the dropped tile runs its placement pass; nothing is measured.
-    focusCommand9();
+    focusMeasuringButton();
 }
 
 void AddSubBoard::afterTileDrop(int targetIndex)
@@ -34,7 +34,7 @@ void AddSubBoard::afterTileDrop(int targetIndex)
         sendHome(dragged);
         sendHome(targetIndex);
     }
-    focusCommand9();
+    focusMeasuringButton();
 }
 
 void AddSubBoard::onTileLostFocus(int index)

@@ -31,13 +31,13 @@ void AreaBoard::onTileLostFocus(int index)
 
 void AreaBoard::onTileClick(int index)
 {
-    if (index == specialMember)
+    if (&tile(index) == &clearMember())
         clear();
 }
 
 void AreaBoard::onButtonClick(Control& c)
 {
-    if (c.name == "Command9")
+    if (isMeasuringButton(c))
         measureArea(*this);
 }
 

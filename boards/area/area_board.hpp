@@ -17,6 +17,8 @@ public:
 
     // Hides every tile, sends it home and shrinks the product rectangle where it stands.
     void clear();
+    // The special member, which a click turns into clearing the board.
+    Control& clearMember() { return specialControl(); }
 
 protected:
     void onTileLostFocus(int index) override;

@@ -10,8 +10,7 @@ namespace zelmora {
 
 namespace {
 
-// The bin, and the hidden images that keep its two pictures.
-constexpr std::string_view bin = "Image2";
+// The hidden images that keep the bin's two pictures.
 constexpr std::string_view emptyBinStore = "Image4";
 constexpr std::string_view fullBinStore = "Image3";
 
@@ -88,24 +87,24 @@ void TileBoard::hideAndSendHome(int index)
     sendHome(index);
 }
 
-void TileBoard::focusCommand9()
+void TileBoard::focusMeasuringButton()
 {
-    setFocus(control("Command9"));
+    setFocus(measuringButton());
 }
 
-void TileBoard::pressCommand9()
+void TileBoard::pressMeasuringButton()
 {
-    press(control("Command9"));
+    press(measuringButton());
 }
 
 void TileBoard::showBinPicture(std::string_view store)
 {
-    control(bin).picture = control(store).picture;
+    binPicture().picture = control(store).picture;
 }
 
 std::vector<std::string> TileBoard::picturesItMayShow(Control const& c) const
 {
-    if (c.name != bin)
+    if (!isBinPicture(c))
         return Form::picturesItMayShow(c);
     return { laidOutPicture(c), laidOutPicture(control(emptyBinStore)), laidOutPicture(control(fullBinStore)) };
 }
@@ -119,8 +118,8 @@ bool TileBoard::isLikeTileWithOtherMark(int dragged, int target) const
 
 void TileBoard::afterBoardDrop()
 {
-    focusCommand9();
-    pressCommand9();
+    focusMeasuringButton();
+    pressMeasuringButton();
 }
 
 void TileBoard::afterTileDrop(int)
@@ -185,7 +184,7 @@ void TileBoard::onDragDrop(Control* target, Single x, Single y)
         dropOnTile(target->index, x, y);
     } else if (target->name == "Image1" && m_traits.hasRotationZone) {
         rotate();
-    } else if (target->name == "Image2") {
+    } else if (isBinPicture(*target)) {
         dropInBin();
     }
     // Every other control ignores the drop: the tile stays where it was.
@@ -214,7 +213,7 @@ void TileBoard::rotate()
     Integer const h = toInteger(t.height);
     t.width = h;
     t.height = w;
-    pressCommand9();
+    pressMeasuringButton();
 }
 
 void TileBoard::dropInBin()
@@ -224,14 +223,14 @@ void TileBoard::dropInBin()
     else
         sendHome(m_dragIndex);
     if (m_traits.measuresAfterBin)
-        pressCommand9();
+        pressMeasuringButton();
     showBinPicture(emptyBinStore);
 }
 
 void TileBoard::onDragOver(Control& c, Single, Single, DragState)
 {
     // Entering, moving over and leaving all show the full bin, and it stays full.
-    if (c.name == bin)
+    if (isBinPicture(c))
         showBinPicture(fullBinStore);
 }
 
@@ -253,7 +252,7 @@ Single TileBoard::keyboardStep(bool fine) const
 
 Control* TileBoard::keyboardBin()
 {
-    return &control("Image2");
+    return &binPicture();
 }
 
 Control* TileBoard::keyboardRotationZone()

@@ -3,6 +3,7 @@
 
 #include "runtime/form.hpp"
 #include "tile_kind.hpp"
+#include "tile_pool.hpp"
 
 #include <vector>
 
@@ -31,6 +32,18 @@ public:
     Control const& tile(int index) const { return *m_members[static_cast<std::size_t>(index)]; }
     // Every member of Command1, the special member included.
     int memberCount() const { return static_cast<int>(m_members.size()); }
+    // Command1(141) on Boards 1 to 3, which is no tile: Board 1's clear member, Board 2's origin
+    // square, Board 3's dividing bar. Only for a board that has one.
+    Control& specialControl() { return tile(specialMember); }
+    Control const& specialControl() const { return tile(specialMember); }
+    // Command9 on Boards 1 to 3: the button whose press measures the board, and which takes the
+    // focus after a drop so that the dropped tile loses it and snaps.
+    Control& measuringButton() { return control("Command9"); }
+    bool isMeasuringButton(Control const& c) const { return c.name == "Command9"; }
+    // Image2: the bin a tile is thrown into.
+    Control& binPicture() { return control(binName); }
+    Control const& binPicture() const { return control(binName); }
+    bool isBinPicture(Control const& c) const { return c.name == binName; }
 
     Integer homeLeft(int index) const { return m_homeLeft[static_cast<std::size_t>(index)]; }
     Integer homeTop(int index) const { return m_homeTop[static_cast<std::size_t>(index)]; }
@@ -46,11 +59,13 @@ public:
     std::vector<std::string> picturesItMayShow(Control const&) const override;
 
 protected:
+    static constexpr std::string_view binName = "Image2";
+
     void moveTile(int index, Single left, Single top);
     void sendHome(int index);
     void hideAndSendHome(int index);
-    void focusCommand9();
-    void pressCommand9();
+    void focusMeasuringButton();
+    void pressMeasuringButton();
     void showBinPicture(std::string_view store);
     // A tile dropped on a like tile whose sign mark differs: the two make a zero pair. The
     // special member has no caption and never matches; a tile dropped on itself is no pair.

@@ -26,10 +26,10 @@ void SignedAreaBoard::afterTileDrop(int)
 {
     // A drop onto another tile is measured three times over; measuring moves a tile only onto
     // the line-up of a band it is already in, so the later runs find everything in place.
-    focusCommand9();
-    pressCommand9();
-    pressCommand9();
-    pressCommand9();
+    focusMeasuringButton();
+    pressMeasuringButton();
+    pressMeasuringButton();
+    pressMeasuringButton();
 }
 
 void SignedAreaBoard::onTileLostFocus(int index)
@@ -45,12 +45,12 @@ void SignedAreaBoard::onTileLostFocus(int index)
 void SignedAreaBoard::onTileClick(int)
 {
     // Any member, the origin square included.
-    pressCommand9();
+    pressMeasuringButton();
 }
 
 void SignedAreaBoard::onButtonClick(Control& c)
 {
-    if (c.name == "Command9")
+    if (isMeasuringButton(c))
         measureSignedArea(*this);
     else if (c.name == "Command11")
         clear();

@@ -57,7 +57,7 @@ struct Classroom {
         if (!tile.visible)
             return;
         app.mouseDownOn(board, tile, tile.width / 2, tile.height / 2, MouseButton::Left);
-        Control const& bin = board.control("Image2");
+        Control const& bin = board.binPicture();
         bool const toBin = random.below(6) == 0;
         Single const x = toBin ? bin.left + bin.width / 2 : Single(random.below(11800));
         Single const y = toBin ? bin.top + bin.height / 2 : Single(random.below(8400));
