@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "program/session.hpp"
+#include "runtime/runtime_error.hpp"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace zelmora {
+namespace {
+
+struct Heard final : SessionListener {
+    std::vector<std::string> failures;
+    std::vector<std::string> announcements;
+    void programFailed(std::string const& message) override { failures.push_back(message); }
+    void dropAnnounced(Form const&, std::string const& text) override { announcements.push_back(text); }
+};
+
+struct SessionTest : ::testing::Test {
+    HeadlessHost host;
+    Heard heard;
+    Session session { host, heard };
+
+    // Brings out an x tile from Board 1's palette and returns it.
+    Control& tileFromPalette(Form& board)
+    {
+        session.deliver([&](Application& app) {
+            Control& palette = board.control("Command3");
+            app.mouseDownOn(board, palette, 1, 1, MouseButton::Left);
+            app.mouseUp(&board, palette.left + 1, palette.top + 1);
+        });
+        for (Control* tile : board.array("Command1"))
+            if (tile && tile->visible && tile->index != 141)
+                return *tile;
+        throw std::logic_error("the palette brought out no tile");
+    }
+};
+
+// The views repaint what the session names, so a window must be named whenever anything it shows
+// changed, and only then.
+TEST_F(SessionTest, NamesTheWindowsThatChangedAndNoOthers)
+{
+    session.start();
+    EXPECT_EQ(session.takeChangedWindows(), std::vector<std::string> { "frmZelmora" });
+    session.deliver([](Application& app) { app.show("frmZelmora1"); });
+    EXPECT_EQ(session.takeChangedWindows(), std::vector<std::string> { "frmZelmora1" });
+
+    Form& board = *session.window("frmZelmora1");
+    Control& tile = tileFromPalette(board);
+    EXPECT_EQ(session.takeChangedWindows(), std::vector<std::string> { "frmZelmora1" });
+
+    // The drag's outline follows the pointer although no control has moved yet.
+    session.deliver([&](Application& app) { app.mouseDownOn(board, tile, 10, 10, MouseButton::Left); });
+    session.takeChangedWindows();
+    session.deliver([&](Application& app) { app.mouseMove(board, 4000, 3000); });
+    EXPECT_EQ(session.takeChangedWindows(), std::vector<std::string> { "frmZelmora1" });
+    session.deliver([&](Application& app) { app.mouseMove(board, 4000, 3000); });
+    EXPECT_TRUE(session.takeChangedWindows().empty()) << "a move to where the pointer already was";
+
+    session.deliver([&](Application& app) { app.mouseUp(&board, 4000, 3000); });
+    EXPECT_EQ(session.takeChangedWindows(), std::vector<std::string> { "frmZelmora1" });
+    ASSERT_EQ(heard.announcements.size(), 1u);
+
+    // Undo changes nothing the controls hold that a fingerprint of the controls alone would miss:
+    // what the bar offers changes too.
+    session.deliver([&](Application& app) { app.undo(board); });
+    EXPECT_EQ(session.takeChangedWindows(), std::vector<std::string> { "frmZelmora1" });
+    session.noteChanged(board);
+    EXPECT_EQ(session.takeChangedWindows(), std::vector<std::string> { "frmZelmora1" });
+}
+
+// An error inside the program ends it once, with its message; no input runs after it.
+TEST_F(SessionTest, AnErrorEndsTheProgramAndNothingRunsAfterIt)
+{
+    session.start();
+    EXPECT_TRUE(session.deliver([](Application&) { throw RuntimeError("Subscript out of range"); }));
+    EXPECT_TRUE(session.failed());
+    EXPECT_FALSE(session.running());
+    EXPECT_EQ(session.failure(), "Subscript out of range");
+    EXPECT_EQ(heard.failures, std::vector<std::string> { "Subscript out of range" });
+    EXPECT_FALSE(session.application()->running());
+
+    bool ran = false;
+    EXPECT_FALSE(session.deliver([&](Application&) { ran = true; }));
+    EXPECT_FALSE(ran);
+    EXPECT_EQ(session.window("frmZelmora"), nullptr);
+    EXPECT_FALSE(session.openSavedBoard("{}").loaded());
+}
+
+} // namespace
+} // namespace zelmora
