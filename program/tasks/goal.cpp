@@ -2,6 +2,7 @@
 #include "goal.hpp"
 
 #include "board_reading.hpp"
+#include "factoring.hpp"
 
 #include <array>
 
@@ -114,6 +115,8 @@ std::string goalMisfit(Goal const& goal, Form const& form)
         return "لا يكون أحد العاملين صفرًا";
     if (goal.kind == GoalKind::Factor && goal.target.isZero())
         return "لا يُحلَّل الصفر";
+    if (goal.kind == GoalKind::Factor && !linearFactors(goal.target))
+        return "لا يتحلّل هذا المقدار إلى عاملين بمعاملات صحيحة، فلا مستطيل من القطع يمثّله";
     // Board 1 has no negative tiles: neither a factor nor the product can take anything away.
     bool const negative = hasNegativeTerm(goal.first) || hasNegativeTerm(goal.second) || hasNegativeTerm(goal.target);
     if (*board == BoardKind::Area && negative)

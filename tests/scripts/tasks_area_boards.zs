@@ -106,6 +106,9 @@ goal frmZelmora1 factor x^3
 goal frmZelmora1 factor 2x +
 goal frmZelmora1 factor 2z
 goal frmZelmora1 divide x
+# no rectangle of tiles makes these: their factors would not be whole
+goal frmZelmora1 factor x^2 + 5x + 7
+goal frmZelmora1 factor x^2 + y^2
 print frmZelmora1 goal
 # removed, the band is the algebra alone again
 goal frmZelmora1 none
@@ -151,6 +154,9 @@ goal frmZelmora2 multiply (x + 1)(x - 2)
 print frmZelmora2 check
 goal frmZelmora2 multiply (x + 1)(x + 2)
 print frmZelmora2 check
+# a square with a side of three terms factors, and so can be set
+goal frmZelmora2 factor x^2 + 2xy + y^2 - 1
+print frmZelmora2 goal
 goal frmZelmora2 factor x^2 - x - 2
 print frmZelmora2 check
 # a grey unit more in the upper left quadrant: one too many
