@@ -2,52 +2,34 @@
 #include "window_changes.hpp"
 
 #include <algorithm>
-#include <cstring>
-#include <type_traits>
+#include <bit>
+#include <functional>
+#include <string_view>
 #include <utility>
 
 namespace zelmora {
 
 namespace {
 
-// FNV-1a, 64 bits: quick, and a collision would take two different boards hashing alike.
+// A running hash of the values a view draws, a machine word at a time: a collision would take two
+// different boards hashing alike between two looks.
 class Fingerprint {
 public:
-    template<typename T>
-    requires std::is_trivially_copyable_v<T>
-    void add(T const& value)
+    void add(std::uint64_t value)
     {
-        unsigned char bytes[sizeof(T)];
-        std::memcpy(bytes, &value, sizeof(T));
-        for (unsigned char const b : bytes)
-            mix(b);
+        m_hash = (m_hash ^ value) * 0x9e3779b97f4a7c15ull;
+        m_hash ^= m_hash >> 29;
     }
-    void add(std::string const& text)
-    {
-        add(text.size());
-        for (char const ch : text)
-            mix(static_cast<unsigned char>(ch));
-    }
-    void add(Color const& c)
-    {
-        add(c.r);
-        add(c.g);
-        add(c.b);
-    }
-    void add(std::optional<Color> const& c)
-    {
-        add(c.has_value());
-        if (c)
-            add(*c);
-    }
+    void add(bool value) { add(std::uint64_t(value)); }
+    void add(int value) { add(std::uint64_t(std::uint32_t(value))); }
+    void add(float value) { add(std::uint64_t(std::bit_cast<std::uint32_t>(value))); }
+    void add(void const* pointer) { add(std::uint64_t(reinterpret_cast<std::uintptr_t>(pointer))); }
+    void add(std::string const& text) { add(std::uint64_t(std::hash<std::string_view> {}(text))); }
+    void add(Color const& c) { add(std::uint64_t(c.r) << 16 | std::uint64_t(c.g) << 8 | c.b); }
+    void add(std::optional<Color> const& c) { c ? add(*c) : add(std::uint64_t(1) << 32); }
     std::uint64_t value() const { return m_hash; }
 
 private:
-    void mix(unsigned char b)
-    {
-        m_hash ^= b;
-        m_hash *= 0x100000001b3ull;
-    }
     std::uint64_t m_hash = 0xcbf29ce484222325ull;
 };
 
