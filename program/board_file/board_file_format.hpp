@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "boards/common/tile_pool.hpp"
 #include "runtime/control.hpp"
+#include "runtime/form.hpp"
 
 #include <array>
 #include <string_view>
@@ -10,7 +12,13 @@
 namespace zelmora::board_file {
 
 inline constexpr std::string_view formatName = "zelmora-board";
-inline constexpr int formatVersion = 1;
+// Version 2, which this program writes, keeps only what a learner can change: each tile's place,
+// size (a quarter turn), visibility, mark and place in the tab order, the product rectangles and
+// factor lengths where a board keeps them, the bin's picture, the drag state and the focus. The
+// layout, and the homes it gives the tiles, come from the program. Version 1 kept every control
+// of the window and is still read.
+inline constexpr int formatVersion = 2;
+inline constexpr int firstFormatVersion = 1;
 
 // The members of the file's top-level object.
 inline constexpr std::string_view formatKey = "format";
@@ -35,7 +43,16 @@ inline constexpr int maxNesting = 64;
 bool nestedTooDeep(std::string_view bytes);
 
 std::string_view keyOf(Field);
-// The properties a control's entry holds, which are those its kind can show or change.
+// The properties a control's entry holds in a version 1 file, which are those its kind can show
+// or change.
 std::vector<Field> fieldsOf(Control const&);
+// A tile: a member of Command1 other than the special member of Boards 1 to 3.
+bool isTile(Control const&);
+// The properties a file of this version keeps of the control; none for a control that the file
+// leaves to the layout.
+std::vector<Field> fieldsKept(int version, Form const&, Control const&);
+// Whether a file of this version keeps this field of the window's module: version 2 keeps the
+// drag state and leaves the homes, which the layout fixes, to the program.
+bool keepsModuleField(int version, ModuleField const&);
 
 } // namespace zelmora::board_file

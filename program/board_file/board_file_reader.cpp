@@ -148,10 +148,9 @@ std::multiset<int> tabPlaces(FormSnapshot const& current)
     return places;
 }
 
-void readControl(
-    Form const& form, Control const& control, json const& entry, ControlState& state, std::string const& where)
+void readControl(Form const& form, Control const& control, std::vector<Field> const& fields, json const& entry,
+    ControlState& state, std::string const& where)
 {
-    auto const fields = board_file::fieldsOf(control);
     std::vector<std::string_view> keys;
     for (Field f : fields)
         keys.push_back(board_file::keyOf(f));
@@ -213,20 +212,25 @@ void readControl(
         damaged(where + " has a size that is not its own");
 }
 
-void readControls(Form const& form, json const& entries, FormSnapshot& state)
+void readControls(Form const& form, int version, json const& entries, FormSnapshot& state)
 {
     auto const controls = form.controlsInLayoutOrder();
     std::vector<std::string> names;
     for (auto const* c : controls)
-        names.push_back(c->qualifiedName());
+        if (!board_file::fieldsKept(version, form, *c).empty())
+            names.push_back(c->qualifiedName());
     expectExactly(entries, names, "controls");
     std::multiset<int> const places = tabPlaces(state);
-    std::multiset<int> tabIndices;
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        readControl(form, *controls[i], entries.at(names[i]), state.controls[i], names[i]);
-        if (state.controls[i].tabIndex >= 0)
-            tabIndices.insert(state.controls[i].tabIndex);
+        auto const fields = board_file::fieldsKept(version, form, *controls[i]);
+        if (!fields.empty())
+            readControl(form, *controls[i], fields, entries.at(controls[i]->qualifiedName()), state.controls[i],
+                controls[i]->qualifiedName());
     }
+    std::multiset<int> tabIndices;
+    for (auto const& c : state.controls)
+        if (c.tabIndex >= 0)
+            tabIndices.insert(c.tabIndex);
     // Tab and Shift+Tab walk the places in order: each must be taken exactly once.
     if (tabIndices != places)
         damaged("the tab order does not hold each place once");
@@ -247,13 +251,16 @@ void readFocus(Form const& form, json const& focus, FormSnapshot& state)
     state.focus = static_cast<int>(it - controls.begin());
 }
 
-void readModule(Form const& form, json const& module, FormSnapshot& state)
+void readModule(Form const& form, int version, json const& module, FormSnapshot& state)
 {
     std::vector<std::string> names;
     for (auto const& field : state.module)
-        names.push_back(field.name);
+        if (board_file::keepsModuleField(version, field))
+            names.push_back(field.name);
     expectExactly(module, names, "module");
     for (auto& field : state.module) {
+        if (!board_file::keepsModuleField(version, field))
+            continue;
         json const& value = module.at(field.name);
         std::string const where = "module." + field.name;
         if (!field.isArray) {
@@ -267,6 +274,60 @@ void readModule(Form const& form, json const& module, FormSnapshot& state)
     }
     if (auto const problem = form.moduleStateProblem(state.module); !problem.empty())
         damaged(problem);
+}
+
+// The homes the window's module gives its tiles, by member index; empty for a window with none.
+std::vector<Integer> const& homes(FormSnapshot const& state, std::string_view name)
+{
+    static std::vector<Integer> const none;
+    for (auto const& field : state.module)
+        if (field.name == name)
+            return field.values;
+    return none;
+}
+
+// How far past the window's edge a tile may lie. Snapping and measuring may push a dropped tile a
+// little way out (Board 2 lines a small tile up just above the top edge), and tiles wait above the
+// top edge at their homes; a tile much farther out could never be taken again.
+constexpr Single reachBeyondEdge = 2000;
+
+bool withinReach(Form const& form, ControlState const& c)
+{
+    return c.left < form.window().clientWidth + reachBeyondEdge && c.left + c.width > -reachBeyondEdge
+        && c.top < form.window().clientHeight + reachBeyondEdge && c.top + c.height > -reachBeyondEdge;
+}
+
+// A version 2 file holds only what a learner changes, so it is held to what a learner could make:
+// a tile out on the board lies in or near the window, where it can be taken again, and so does
+// a product rectangle, which is measured around the tiles; a tile in the reserve stands at its
+// home, where the palette brings it out; the focus is on a tile or on a visible control that takes it.
+void expectWithinReach(Form const& form, FormSnapshot const& state)
+{
+    auto const controls = form.controlsInLayoutOrder();
+    auto const& homeLeft = homes(state, "homeLeft");
+    auto const& homeTop = homes(state, "homeTop");
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        Control const& control = *controls[i];
+        ControlState const& c = state.controls[i];
+        std::string const name = control.qualifiedName();
+        if (board_file::isTile(control)) {
+            auto const index = static_cast<std::size_t>(control.index);
+            bool const atHome = index < homeLeft.size() && index < homeTop.size() && c.left == homeLeft[index]
+                && c.top == homeTop[index];
+            if (c.visible && !withinReach(form, c))
+                damaged(name + " lies out of the window's reach");
+            if (!c.visible && !atHome)
+                damaged(name + " is in the reserve but not at its home");
+        } else if (control.kind == ControlKind::Shape || control.isButton()) {
+            if (!board_file::fieldsKept(board_file::formatVersion, form, control).empty() && !withinReach(form, c))
+                damaged(name + " lies far outside the window");
+        }
+    }
+    if (state.focus >= 0) {
+        auto const focus = static_cast<std::size_t>(state.focus);
+        if (!board_file::isTile(*controls[focus]) && !state.controls[focus].visible)
+            damaged("the focus is on a hidden control, which no learner can give it");
+    }
 }
 
 // Every value of the file, checked against the window; the window itself is not touched.
@@ -288,7 +349,8 @@ FormSnapshot readBoard(Form const& form, std::string_view bytes, bool taskRead)
         : version.get<std::int64_t>() > board_file::formatVersion;
     if (newer)
         refuse(Refusal::NewerVersion, "version " + version.dump() + " is newer than this program reads");
-    if (version.get<std::int64_t>() != board_file::formatVersion)
+    int const written = static_cast<int>(version.get<std::int64_t>());
+    if (written != board_file::formatVersion && written != board_file::firstFormatVersion)
         damaged("version " + version.dump() + " was never written");
     if (file.contains(board_file::boardKey) && file.at(board_file::boardKey).is_string()
         && file.at(board_file::boardKey).get_ref<std::string const&>() != form.name())
@@ -297,9 +359,11 @@ FormSnapshot readBoard(Form const& form, std::string_view bytes, bool taskRead)
     stringValue(file.at(board_file::boardKey), "board");
 
     FormSnapshot state = form.snapshot();
-    readControls(form, file.at(board_file::controlsKey), state);
+    readControls(form, written, file.at(board_file::controlsKey), state);
     readFocus(form, file.at(board_file::focusKey), state);
-    readModule(form, file.at(board_file::moduleKey), state);
+    readModule(form, written, file.at(board_file::moduleKey), state);
+    if (written != board_file::firstFormatVersion)
+        expectWithinReach(form, state);
     return state;
 }
 

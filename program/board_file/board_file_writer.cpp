@@ -50,7 +50,8 @@ json moduleOf(ModuleState const& module)
 {
     json fields = json::object();
     for (auto const& field : module)
-        fields[field.name] = field.isArray ? json(field.values) : json(field.values.at(0));
+        if (board_file::keepsModuleField(board_file::formatVersion, field))
+            fields[field.name] = field.isArray ? json(field.values) : json(field.values.at(0));
     return fields;
 }
 
@@ -62,8 +63,11 @@ std::string saveBoard(Form const& form)
     auto const controls = form.controlsInLayoutOrder();
     json entries = json::object();
     for (std::size_t i = 0; i < controls.size(); ++i) {
+        auto const fields = board_file::fieldsKept(board_file::formatVersion, form, *controls[i]);
+        if (fields.empty())
+            continue;
         json entry = json::object();
-        for (Field field : board_file::fieldsOf(*controls[i]))
+        for (Field field : fields)
             entry[board_file::keyOf(field)] = valueOf(field, state.controls[i]);
         entries[controls[i]->qualifiedName()] = std::move(entry);
     }

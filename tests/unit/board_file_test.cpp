@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <random>
 
 namespace zelmora {
@@ -53,6 +55,7 @@ struct BadFile {
     char const* what;
     std::function<std::string(std::string const& good)> make;
     Refusal refusal;
+    int onlyVersion = 0; // the one file version it applies to; 0 for both
 };
 
 std::string edited(std::string const& good, std::function<void(json&)> const& edit)
@@ -82,10 +85,10 @@ std::vector<BadFile> const badFiles {
         Refusal::NotBoardFile },
     { "another board", [](auto const& g) { return edited(g, [](json& f) { f["board"] = "frmZelmora2"; }); },
         Refusal::OtherBoard },
-    { "newer version", [](auto const& g) { return edited(g, [](json& f) { f["version"] = 2; }); },
+    { "newer version", [](auto const& g) { return edited(g, [](json& f) { f["version"] = 3; }); },
         Refusal::NewerVersion },
     { "far newer version",
-        [](auto const& g) { return replacedOnce(g, "\"version\":1", "\"version\":18446744073709551615"); },
+        [](auto const& g) { return edited(g, [](json& f) { f["version"] = 18446744073709551615ull; }); },
         Refusal::NewerVersion },
     { "version 0", [](auto const& g) { return edited(g, [](json& f) { f["version"] = 0; }); }, Refusal::Damaged },
     { "version as text", [](auto const& g) { return edited(g, [](json& f) { f["version"] = "1"; }); },
@@ -130,9 +133,25 @@ std::vector<BadFile> const badFiles {
     { "homes not a list", [](auto const& g) { return edited(g, [](json& f) { f["module"]["homeLeft"] = 5; }); },
         Refusal::Damaged },
     { "homes too short", [](auto const& g) { return edited(g, [](json& f) { f["module"]["homeTop"].erase(3); }); },
-        Refusal::Damaged },
+        Refusal::Damaged, 1 },
     { "home beyond an Integer",
-        [](auto const& g) { return edited(g, [](json& f) { f["module"]["homeTop"][3] = 40000; }); }, Refusal::Damaged },
+        [](auto const& g) { return edited(g, [](json& f) { f["module"]["homeTop"][3] = 40000; }); }, Refusal::Damaged,
+        1 },
+    // Version 2 keeps only what a learner makes, and is held to what a learner could make.
+    { "homes kept", [](auto const& g) { return edited(g, [](json& f) { f["module"]["homeTop"] = json::array(); }); },
+        Refusal::Damaged, 2 },
+    { "the layout moved",
+        [](auto const& g) { return edited(g, [](json& f) { f["controls"]["Command10"]["left"] = 0; }); },
+        Refusal::Damaged, 2 },
+    { "a tile out of reach", [](auto const& g) { return edited(g, [](json& f) { tile(f, 21)["left"] = 30000; }); },
+        Refusal::Damaged, 2 },
+    { "a tile in the reserve away from its home",
+        [](auto const& g) { return edited(g, [](json& f) { tile(f, 0)["top"] = 3000; }); }, Refusal::Damaged, 2 },
+    { "a rectangle outside the window",
+        [](auto const& g) { return edited(g, [](json& f) { f["controls"]["Shape3"]["left"] = 20000; }); },
+        Refusal::Damaged, 2 },
+    { "focus on a hidden text box", [](auto const& g) { return edited(g, [](json& f) { f["focus"] = "Text1"; }); },
+        Refusal::Damaged, 2 },
     { "drag index of no tile", [](auto const& g) { return edited(g, [](json& f) { f["module"]["dragIndex"] = 141; }); },
         Refusal::Damaged },
     { "focus on a shape", [](auto const& g) { return edited(g, [](json& f) { f["focus"] = "Shape3"; }); },
@@ -157,33 +176,51 @@ std::vector<BadFile> const badFiles {
     { "larger than 1 MiB", [](auto const& g) { return g + std::string(boardFileMaxBytes, ' '); }, Refusal::TooLarge },
 };
 
+// The same board as BoardOnTable makes, saved by the first version of the program.
+std::string versionOneFile()
+{
+    std::ifstream in(std::string(ZELMORA_TEST_FIXTURES) + "/board1-version1.zelmora");
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 TEST(BoardFile, EveryKindOfBadFileIsRefusedAndChangesNothing)
 {
     BoardOnTable t;
     // The writer's own spacing is what the text edits above look for.
-    t.file = json::parse(t.file).dump();
+    std::string const files[] = { json::parse(versionOneFile()).dump(), json::parse(t.file).dump() };
+    t.file = files[1];
     moveOn(t);
     FormSnapshot const before = t.board.snapshot();
-    for (auto const& bad : badFiles) {
-        LoadResult const result = loadBoard(t.app, t.board, bad.make(t.file));
-        EXPECT_EQ(result.refusal, bad.refusal) << bad.what << ": " << result.detail;
-        EXPECT_FALSE(result.message.empty()) << bad.what;
-        EXPECT_FALSE(result.detail.empty()) << bad.what;
-        ASSERT_TRUE(t.board.snapshot() == before) << bad.what << " changed the window";
-    }
+    for (int version : { 1, 2 })
+        for (auto const& bad : badFiles) {
+            if (bad.onlyVersion != 0 && bad.onlyVersion != version)
+                continue;
+            LoadResult const result = loadBoard(t.app, t.board, bad.make(files[version - 1]));
+            EXPECT_EQ(result.refusal, bad.refusal) << bad.what << " (version " << version << "): " << result.detail;
+            EXPECT_FALSE(result.message.empty()) << bad.what;
+            EXPECT_FALSE(result.detail.empty()) << bad.what;
+            ASSERT_TRUE(t.board.snapshot() == before) << bad.what << " changed the window";
+        }
     // No refusal left an action behind: undo takes back the last drag.
     ASSERT_TRUE(t.app.undo(t.board));
     auto const& board = dynamic_cast<TileBoard const&>(t.board);
     EXPECT_EQ(board.tile(22).left, board.homeLeft(22));
     EXPECT_FALSE(t.board.snapshot() == before);
-    // And the good file, with values at the very edge of the range, loads.
-    std::string const edge = edited(t.file, [](json& f) {
+    // And the good file, with values at the very edge of the range, loads: in version 1 anywhere,
+    // in version 2 as long as the tile is near enough to the window to be taken again.
+    std::string const edge = edited(files[0], [](json& f) {
         tile(f, 21)["left"] = -32767;
         tile(f, 21)["width"] = 500;
         tile(f, 21)["height"] = 1300;
     });
     EXPECT_TRUE(loadBoard(t.app, t.board, edge).loaded());
     EXPECT_EQ(t.board.control("Command1", 21).left, -32767);
+    std::string const corner = edited(files[1], [](json& f) {
+        tile(f, 21)["left"] = -3299;
+        tile(f, 21)["top"] = -2499;
+    });
+    EXPECT_TRUE(loadBoard(t.app, t.board, corner).loaded());
+    EXPECT_EQ(t.board.control("Command1", 21).left, -3299);
 }
 
 // Each image may show the pictures its layout gives it and those the board copies into it. Were
