@@ -44,7 +44,8 @@ bool Session::deliver(std::function<void(Application&)> const& input)
     } catch (std::exception const& e) {
         // Nothing the program does after its own error can be trusted: it ends, and says why.
         m_failed = true;
-        m_listener.programFailed(e.what());
+        m_failure = e.what();
+        m_listener.programFailed(m_failure);
         if (m_app->running())
             m_app->end();
         return true;

@@ -41,6 +41,8 @@ public:
     // Started, not ended, not failed: input is taken.
     bool running() const;
     bool failed() const { return m_failed; }
+    // Why the program failed; empty while it has not.
+    std::string const& failure() const { return m_failure; }
     // The program once started; null before.
     Application* application() { return m_app.get(); }
     Application const* application() const { return m_app.get(); }
@@ -67,6 +69,7 @@ private:
     std::unique_ptr<Application> m_app;
     WindowChanges m_changes;
     bool m_failed = false;
+    std::string m_failure;
 };
 
 } // namespace zelmora

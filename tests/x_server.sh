@@ -2,7 +2,9 @@
 # Sourced by the tests that need a real X server: start_x_server [XVFB ARGS] starts a private Xvfb,
 # waits until a client can really talk to it and exports DISPLAY. A server that names its display
 # but refuses clients (a busy machine, a display number raced for) is replaced, up to three times.
-# The caller's EXIT trap must call stop_x_server.
+# The caller's EXIT trap must call stop_x_server. The server never resets: by default an X server
+# resets when its last client leaves, and refuses clients while it does, so a client that comes
+# just as another leaves (the accessibility bus's launcher, the check below) would be turned away.
 
 x_server_pid=
 x_server_work=$(mktemp -d)
@@ -20,7 +22,7 @@ start_x_server() {
   local attempt display
   for attempt in 1 2 3; do
     rm -f "$x_server_work/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp "$@" \
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset "$@" \
       3>"$x_server_work/display" >"$x_server_work/xvfb.log" 2>&1 &
     x_server_pid=$!
     for _ in $(seq 200); do

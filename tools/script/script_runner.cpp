@@ -2,6 +2,7 @@
 #include "script_runner.hpp"
 
 #include "board_queries.hpp"
+#include "program/key_names.hpp"
 #include "program/windows.hpp"
 #include "property_line.hpp"
 #include "runtime/numbers.hpp"
@@ -31,18 +32,24 @@ std::vector<std::string> wordsOf(std::string line)
     return words;
 }
 
-bool isKnownWindow(std::string const& name)
-{
-    auto const names = windowNames();
-    return std::find(names.begin(), names.end(), name) != names.end();
-}
+// A runtime error of the program, seen once the session has caught it and ended the program.
+struct ProgramFailed {
+    std::string message;
+};
 
 } // namespace
 
 ScriptRunner::ScriptRunner(std::ostream& out, std::ostream& errors, Host* host)
     : m_out(out)
     , m_errors(errors)
-    , m_host(host ? *host : m_headless)
+    , m_ownSession(std::make_unique<Session>(host ? *host : m_headless, m_quiet))
+    , m_session(*m_ownSession)
+{ }
+
+ScriptRunner::ScriptRunner(std::ostream& out, std::ostream& errors, Session& session)
+    : m_out(out)
+    , m_errors(errors)
+    , m_session(session)
 { }
 
 ScriptRunner::~ScriptRunner() = default;
@@ -86,7 +93,19 @@ ScriptRunner::Status ScriptRunner::runLine(std::string const& line, int number)
     if (words.empty())
         return Ran;
     try {
-        execute(words);
+        // A running program takes the line as input: its errors end it, its changes are noted for
+        // the views. An ended one can still be asked what it shows.
+        if (!m_session.running()) {
+            execute(words);
+        } else {
+            m_session.deliver([&](Application&) { execute(words); });
+            if (m_session.failed())
+                throw ProgramFailed { m_session.failure() };
+        }
+    } catch (ProgramFailed const& e) {
+        m_out.flush();
+        m_errors << "line " << number << ": runtime error: " << e.message << "\n";
+        return RuntimeFailure;
     } catch (LineError const& e) {
         m_out.flush();
         m_errors << "line " << number << ": " << e.message << "\n";
@@ -106,9 +125,9 @@ ScriptRunner::Status ScriptRunner::runLine(std::string const& line, int number)
 
 Application& ScriptRunner::app()
 {
-    if (!m_app)
+    if (!m_session.application())
         throw LineError { "the program has not been started (start must come first)" };
-    return *m_app;
+    return *m_session.application();
 }
 
 Form& ScriptRunner::openWindow(std::string const& name)
@@ -178,10 +197,11 @@ void ScriptRunner::execute(std::vector<std::string> const& words)
 
     if (command == "start") {
         expect(1, 1);
-        if (m_app)
+        if (m_session.application())
             throw LineError { "the program has already been started" };
-        m_app = std::make_unique<Application>(m_host, &createWindow);
-        m_app->show(startWindowName());
+        m_session.start();
+        if (m_session.failed())
+            throw ProgramFailed { m_session.failure() };
     } else if (command == "open") {
         expect(2, 2);
         if (!isKnownWindow(words[1]))
@@ -237,17 +257,10 @@ void ScriptRunner::execute(std::vector<std::string> const& words)
     } else if (command == "key") {
         expect(3, 3);
         Form& form = openWindow(words[1]);
-        static std::pair<std::string_view, Key> const keys[] = { { "tab", Key::Tab }, { "shift+tab", Key::ShiftTab },
-            { "space", Key::Space }, { "enter", Key::Enter },
-            // keyboard dragging
-            { "left", Key::Left }, { "right", Key::Right }, { "up", Key::Up }, { "down", Key::Down },
-            { "shift+left", Key::ShiftLeft }, { "shift+right", Key::ShiftRight }, { "shift+up", Key::ShiftUp },
-            { "shift+down", Key::ShiftDown }, { "escape", Key::Escape }, { "delete", Key::Delete }, { "r", Key::R } };
-        auto const it
-            = std::find_if(std::begin(keys), std::end(keys), [&](auto const& k) { return k.first == words[2]; });
-        if (it == std::end(keys))
+        auto const key = keyNamed(words[2]);
+        if (!key)
             throw LineError { "unknown key " + words[2] };
-        app().key(form, it->second);
+        app().key(form, *key);
     } else if (command == "close") {
         expect(2, 2);
         Form& form = openWindow(words[1]);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "program/session.hpp"
 #include "runtime/application.hpp"
 #include "runtime/host.hpp"
 
@@ -13,7 +14,8 @@
 namespace zelmora {
 
 // Runs a zelmora-script: learner actions against the program's windows with no display, and
-// queries that print what the controls hold.
+// queries that print what the controls hold. Every line reaches the program through a session,
+// as a view's input does: its own, or the session of a view that runs scripts in its console.
 class ScriptRunner {
 public:
     enum Status { Ran = 0, RuntimeFailure = 1, LineFailure = 2 };
@@ -22,6 +24,8 @@ public:
 
     // The host stands in for the toolkit; a HeadlessHost unless the caller brings its own.
     ScriptRunner(std::ostream& out, std::ostream& errors, Host* host = nullptr);
+    // Drives a session that a view runs; `start` is refused once it has started.
+    ScriptRunner(std::ostream& out, std::ostream& errors, Session&);
     ~ScriptRunner();
 
     // Runs the script to its end or to the first line that fails; a read error or a line over
@@ -31,11 +35,17 @@ public:
     Status runLine(std::string const& line, int number);
 
     // The program the script drives, once `start` has run.
-    Application* application() { return m_app.get(); }
+    Application* application() { return m_session.application(); }
 
 private:
     struct LineError {
         std::string message;
+    };
+    // A script reads a failure from the session once its line has run, and has no one to tell
+    // what a drop did.
+    struct Quiet final : SessionListener {
+        void programFailed(std::string const&) override { }
+        void dropAnnounced(Form const&, std::string const&) override { }
     };
     void execute(std::vector<std::string> const& words);
     void print(std::vector<std::string> const& words);
@@ -50,8 +60,9 @@ private:
     std::ostream& m_out;
     std::ostream& m_errors;
     HeadlessHost m_headless;
-    Host& m_host;
-    std::unique_ptr<Application> m_app;
+    Quiet m_quiet;
+    std::unique_ptr<Session> m_ownSession;
+    Session& m_session;
 };
 
 } // namespace zelmora
