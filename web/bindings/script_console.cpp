@@ -29,8 +29,9 @@ public:
         m_errors.str({});
         std::istringstream lines(text);
         ScriptRunner::Status const status = m_runner.run(lines);
-        return nlohmann::json { { "output", m_out.str() }, { "errors", m_errors.str() }, { "status", int(status) } }
-            .dump();
+        return nlohmann::json {
+            { "output", m_out.str() }, { "errors", m_errors.str() }, { "status", int(status) }
+        }.dump();
     }
 
 private:

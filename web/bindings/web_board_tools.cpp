@@ -40,8 +40,7 @@ nlohmann::json commandDesign(BoardCommandDesign const& design)
 
 std::string answer(LoadResult const& result, std::string_view window)
 {
-    return nlohmann::json { { "loaded", result.loaded() }, { "message", result.message }, { "window", window } }
-        .dump();
+    return nlohmann::json { { "loaded", result.loaded() }, { "message", result.message }, { "window", window } }.dump();
 }
 
 } // namespace
