@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a board window's bar and its accessible mirror ask of the program: undo and redo, board
-// files, the algebra band's text, and the names a screen reader gives the controls.
+// What a board window's bar and its accessible mirror ask of the program: the board commands,
+// undo and redo, board files, the algebra band's text, and the names a screen reader gives the
+// controls.
 #include "web_program.hpp"
 
 #include "program/accessible_names.hpp"
 #include "program/algebra_band.hpp"
+#include "program/board_commands.hpp"
 #include "program/board_file/board_file.hpp"
 #include "program/board_file/refusal_messages.hpp"
 #include "program/windows.hpp"
@@ -14,20 +16,6 @@
 namespace zelmora::web {
 
 namespace {
-
-// Boards are numbered as the menu lists them: every window after the menu, in order.
-nlohmann::json boardNumber(Form const& form)
-{
-    int number = 0;
-    for (std::string_view name : windowNames()) {
-        if (name == startWindowName())
-            continue;
-        ++number;
-        if (name == form.name())
-            return number;
-    }
-    return nullptr;
-}
 
 nlohmann::json accessibleNames(Form const& form)
 {
@@ -39,88 +27,76 @@ nlohmann::json accessibleNames(Form const& form)
     return names;
 }
 
-// The board a file says it was saved from, if it says so and names a board of this program.
-std::string boardNamedIn(std::string const& bytes)
+nlohmann::json commandDesign(BoardCommandDesign const& design)
 {
-    if (bytes.size() > boardFileMaxBytes)
-        return {};
-    auto const file = nlohmann::json::parse(bytes, nullptr, false);
-    if (!file.is_object() || !file.contains("board") || !file["board"].is_string())
-        return {};
-    auto const& name = file["board"].get_ref<std::string const&>();
-    for (std::string_view known : windowNames())
-        if (known == name && known != startWindowName())
-            return name;
-    return {};
+    nlohmann::json keys = nlohmann::json::array();
+    for (std::string_view key : design.keys)
+        if (!key.empty())
+            keys.push_back(key);
+    return { { "id", design.id }, { "text", design.text }, { "tooltip", design.tooltip }, { "icon", design.icon },
+        { "keys", std::move(keys) }, { "checkable", design.checkable }, { "repeats", design.repeats },
+        { "gapAfter", design.gapAfter }, { "showsText", design.showsText } };
 }
 
-std::string refused(Refusal refusal)
+std::string answer(LoadResult const& result, std::string_view window)
 {
-    return nlohmann::json { { "loaded", false }, { "message", refusalMessage(refusal) }, { "window", "" } }.dump();
+    return nlohmann::json { { "loaded", result.loaded() }, { "message", result.message }, { "window", window } }.dump();
 }
 
 } // namespace
 
+std::string WebProgram::boardCommands()
+{
+    nlohmann::json commands = nlohmann::json::array();
+    for (BoardCommandDesign const& design : zelmora::boardCommands())
+        commands.push_back(commandDesign(design));
+    return commands.dump();
+}
+
 std::string WebProgram::tools(std::string const& window) const
 {
-    Form const* form = open(window);
+    Form const* form = m_session.window(window);
     if (!form)
         return "null";
-    Application const& app = *const_cast<ScriptRunner&>(m_runner).application();
-    auto const algebra = describeBoardAlgebra(*form);
+    Application const& app = *m_session.application();
+    auto const number = boardNumber(form->name());
     return nlohmann::json {
-        { "board", boardNumber(*form) }, { "canUndo", app.canUndo(*form) }, { "canRedo", app.canRedo(*form) },
-        { "algebra", algebra ? nlohmann::json { { "text", algebraBandText(*algebra) } } : nlohmann::json() },
+        { "board", number ? nlohmann::json(*number) : nlohmann::json() }, { "canUndo", app.canUndo(*form) },
+        { "canRedo", app.canRedo(*form) },
+        { "algebra", number ? nlohmann::json { { "text", bandTextAsShown(*form) } } : nlohmann::json() },
         { "names", accessibleNames(*form) }
     }.dump();
 }
 
 void WebProgram::undo(std::string const& window)
 {
-    if (Form* form = open(window))
+    if (Form* form = m_session.window(window))
         deliver([&](Application& app) { app.undo(*form); });
 }
 
 void WebProgram::redo(std::string const& window)
 {
-    if (Form* form = open(window))
+    if (Form* form = m_session.window(window))
         deliver([&](Application& app) { app.redo(*form); });
 }
 
 std::string WebProgram::saveBoard(std::string const& window) const
 {
-    Form const* form = open(window);
+    Form const* form = m_session.window(window);
     return form ? zelmora::saveBoard(*form) : std::string();
-}
-
-std::string WebProgram::loadInto(Form& form, std::string const& bytes)
-{
-    LoadResult result = refusedLoad(Refusal::Busy, "the program ended");
-    deliver([&](Application& app) { result = loadBoard(app, form, bytes); });
-    return nlohmann::json {
-        { "loaded", result.loaded() }, { "message", result.message }, { "window", form.name() }
-    }.dump();
 }
 
 std::string WebProgram::openBoard(std::string const& window, std::string const& bytes)
 {
     if (!window.empty()) {
-        Form* form = open(window);
-        return form ? loadInto(*form, bytes) : refused(Refusal::Busy);
+        Form* form = m_session.window(window);
+        return form ? answer(m_session.loadInto(*form, bytes), window) : answer(refusedLoad(Refusal::Busy, ""), "");
     }
-    // A file dropped on the page goes to the board it names; any other file is refused by the
-    // front board, which says why, or as no board file when no board is open.
-    std::string const named = boardNamedIn(bytes);
-    Application* app = m_runner.application();
-    if (!named.empty() && app && app->running() && !open(named))
-        deliver([&](Application& running) { running.show(named); });
-    if (Form* form = named.empty() ? nullptr : open(named))
-        return loadInto(*form, bytes);
-    if (app && app->running())
-        for (Form* form : app->windowsFrontToBack())
-            if (describeBoardAlgebra(*form))
-                return loadInto(*form, bytes);
-    return refused(Refusal::NotBoardFile);
+    LoadResult const result = m_session.openSavedBoard(bytes);
+    // A refused file leaves a board it named open only if it was open before.
+    auto const named = boardNamedIn(bytes);
+    bool const wentToBoard = named && isBoardWindow(*named) && m_session.window(*named);
+    return answer(result, wentToBoard ? *named : std::string());
 }
 
 std::size_t WebProgram::boardFileLimit()

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "program/session.hpp"
 #include "runtime/host.hpp"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zelmora::web {
@@ -15,7 +17,8 @@ struct HostEvent {
     std::string detail; // the window's name, an error's message, or what to announce
 };
 
-class WebHost final : public Host {
+// Both what the runtime asks of a toolkit and what the session tells a view, as the page's events.
+class WebHost final : public Host, public SessionListener {
 public:
     void beep() override { m_events.push_back({ "beep", {} }); }
     void openGuide() override { m_events.push_back({ "guide", {} }); }
@@ -23,9 +26,12 @@ public:
     void windowRaised(Form&) override;
     void windowClosed(Form&) override;
     void programEnded() override { m_events.push_back({ "ended", {} }); }
-    void runtimeError(std::string message) { m_events.push_back({ "error", std::move(message) }); }
+    void programFailed(std::string const& message) override { m_events.push_back({ "error", message }); }
     // What a learner who cannot see the board should hear: the outcome of a drop.
-    void announce(std::string message) { m_events.push_back({ "announce", std::move(message) }); }
+    void dropAnnounced(Form const&, std::string const& announcement) override
+    {
+        m_events.push_back({ "announce", announcement });
+    }
 
     std::vector<HostEvent> take() { return std::exchange(m_events, {}); }
 

@@ -21,7 +21,9 @@ const OUT = ["open frmZelmora1", "click frmZelmora1 Command7"];
 const DRAG = [[250, 100], [3000, 7400]]; // tile 111 from the palette onto the bottom strip
 
 const bar = (page, command) => page.locator(`section.window[data-window=${B1}] .toolbar button[data-command=${command}]`);
-const band = async (page) => (await page.locator(`section.window[data-window=${B1}] .band`).textContent()).replaceAll("\u2212", "-");
+// The band as shown (true minus signs, a leading right-to-left mark) read back as the script prints it.
+const band = async (page) => (await page.locator(`section.window[data-window=${B1}] .band`).textContent())
+  .replaceAll("\u2212", "-").replace(/^\u200f/, "");
 
 let browser;
 let site;
@@ -147,6 +149,67 @@ test("a screen reader finds the core's names, follows its focus, and a tile move
   assert.notEqual(expected, reference([...setup, `print ${B1} tiles`]), "the keys must move the tile");
   assert.equal(await script(page, `print ${B1} tiles`), expected);
   assert.match(await page.locator("#announcer").textContent(), /قطعة/);
+  assert.deepEqual(page.errors, []);
+  await context.close();
+});
+
+// What the desktop says when it refuses a board file, by the refusal's name.
+const refusalMessages = Object.fromEntries([...readFileSync(
+  fileURLToPath(new URL("../../program/board_file/refusal_messages.cpp", import.meta.url)), "utf8")
+  .matchAll(/\{ Refusal::(\w+), "([^"]*)" \}/g)].map(([, refusal, message]) => [refusal, message]));
+
+test("a dropped file that is refused opens no board, and a file naming no board is refused, as on the desktop", async () => {
+  assert.ok(refusalMessages.Damaged && refusalMessages.NotBoardFile);
+  const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+  const page = await openSite(context, site.url);
+  const saved = join(folder, "board2.zelmora");
+  reference(["open frmZelmora2", "click frmZelmora2 Command3", `save frmZelmora2 ${saved}`]);
+  const damaged = readFileSync(saved, "utf8").replace(/"left": *-?[\d.]+/, '"left": "far"');
+  const notBoard = readFileSync(saved, "utf8").replace(/"board": *"frmZelmora2"/, '"board": "frmZelmora"');
+  assert.notEqual(notBoard, readFileSync(saved, "utf8"));
+  const notice = page.locator("#notice");
+  const drop = async (text) => {
+    if (await notice.isVisible()) await notice.locator("button").click();
+    await page.evaluate((text) => {
+      const data = new DataTransfer();
+      data.items.add(new File([text], "board2.zelmora"));
+      window.dispatchEvent(new DragEvent("drop", { dataTransfer: data, cancelable: true }));
+    }, text);
+    await notice.waitFor();
+    return notice.locator("p").textContent();
+  };
+
+  // Board 2 is closed: it does not stay open for a file it refuses.
+  assert.equal(await drop(damaged), refusalMessages.Damaged);
+  await settled(page);
+  assert.equal(await script(page, "print windows"), "windows=frmZelmora\n");
+  assert.equal(await page.locator("section.window[data-window=frmZelmora2]").count(), 0);
+
+  // A file that names no board is refused as such, not handed to the board in front.
+  await script(page, OUT.join("\n"));
+  const tiles = await script(page, `print ${B1} tiles`);
+  assert.equal(await drop(notBoard), refusalMessages.NotBoardFile);
+  assert.equal(await script(page, "print windows"), `windows=${B1} frmZelmora\n`);
+  assert.equal(await script(page, `print ${B1} tiles`), tiles);
+  assert.deepEqual(page.errors, []);
+  await context.close();
+});
+
+test("the band shows a task's goal and feedback with the algebra, as print W band does", async () => {
+  const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+  const page = await openSite(context, site.url);
+  const B3 = "frmZelmora4";
+  const task = [`open ${B3}`, `goal ${B3} simplify 2x+1`];
+  await script(page, task[0]);
+  await page.keyboard.press("F2");
+  await script(page, task[1]);
+  await settled(page);
+  const shown = (await page.locator(`section.window[data-window=${B3}] .band`).textContent())
+    .replaceAll("\u2212", "-").replace(/^\u200f/, "");
+  const expected = reference([...task, `print ${B3} band`]).trim().split("\n")
+    .map((line) => line.match(/\.band="(.*)"$/)[1]).join("\n");
+  assert.match(expected, /الهدف/);
+  assert.equal(shown, expected);
   assert.deepEqual(page.errors, []);
   await context.close();
 });

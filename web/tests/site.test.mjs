@@ -213,6 +213,24 @@ describe("clicks and sounds", () => {
   });
 });
 
+describe("held keys", () => {
+  // A held Tab walks on along the tab order, as on the desktop: the browser's repeats of it act.
+  test("a held Tab walks on", async () => {
+    const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+    const page = await openSite(context, site.url);
+    await script(page, "open frmZelmora1");
+    await page.locator("section.window[data-window=frmZelmora1] canvas").focus();
+    for (let i = 0; i < 3; i++) await page.keyboard.down("Tab"); // a press and two auto-repeats
+    await page.keyboard.up("Tab");
+    const tabs = (n) => reference(["start", "open frmZelmora1", ...Array(n).fill("key frmZelmora1 tab"),
+      "print frmZelmora1 focus"]);
+    assert.notEqual(tabs(3), tabs(1));
+    assert.equal(await script(page, "print frmZelmora1 focus"), tabs(3));
+    assert.deepEqual(page.errors, []);
+    await context.close();
+  });
+});
+
 describe("offline", () => {
   test("the site loads with the network cut after a first visit", async () => {
     const context = await browser.newContext();

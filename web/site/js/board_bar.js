@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A board window's bar and its algebra band. The bar's buttons never take the keyboard: the
 // learner's Tab, Space and Enter stay with the board, and the keys of the commands work from it.
-import { ariaKeys, BOARD_COMMANDS } from "./board_commands.js";
+import { ariaKeys } from "./board_commands.js";
 
 // The band's letters at the window's natural width; they grow with the window, so that a board
 // projected full screen keeps its algebra readable from the back of the room.
@@ -9,13 +9,13 @@ const BAND_PIXELS_AT_NATURAL_WIDTH = 34;
 const NATURAL_WIDTH = 792;
 
 export class BoardBar {
-  constructor(frame, run) {
+  constructor(frame, commands, run) {
     this.frame = frame;
     this.buttons = new Map();
     const bar = frame.toolbar;
     bar.setAttribute("role", "toolbar");
     bar.setAttribute("aria-label", "أدوات اللوحة");
-    for (const command of BOARD_COMMANDS) {
+    for (const command of commands) {
       if (!command.icon) continue;
       const button = document.createElement("button");
       button.type = "button";
@@ -24,12 +24,12 @@ export class BoardBar {
       button.title = command.keys.length ? `${command.tooltip} (${command.keys[0]})` : command.tooltip;
       button.setAttribute("aria-label", command.text);
       if (command.keys.length) button.setAttribute("aria-keyshortcuts", ariaKeys(command));
-      if (command.toggle) button.setAttribute("aria-pressed", "false");
+      if (command.checkable) button.setAttribute("aria-pressed", "false");
       const icon = document.createElement("img");
       icon.src = `toolbar/${command.icon}.svg`;
       icon.alt = "";
       button.append(icon);
-      if (command.showText) button.append(Object.assign(document.createElement("span"), { textContent: command.text }));
+      if (command.showsText) button.append(Object.assign(document.createElement("span"), { textContent: command.text }));
       button.addEventListener("pointerdown", (e) => e.preventDefault()); // the board keeps the focus
       button.addEventListener("click", () => run(command.id, frame));
       bar.append(button);
@@ -50,15 +50,15 @@ export class BoardBar {
   get bandShown() { return !this.band.hidden; }
 
   // Acts on the core's answer for the window: undo and redo offered only when they can act, the
-  // band's text. Returns the band's new text when it is shown and changed, for the announcer.
+  // band's text as the core shows it. Returns the band's new text when it is shown and changed,
+  // for the announcer.
   update(tools) {
     this.buttons.get("undo").disabled = !tools.canUndo;
     this.buttons.get("redo").disabled = !tools.canRedo;
     const text = tools.algebra?.text ?? "";
     if (text === this.text) return null;
     this.text = text;
-    // A true minus sign reads better than a hyphen from afar.
-    this.band.textContent = text.replaceAll("-", "\u2212");
+    this.band.textContent = text;
     return this.bandShown ? text : null;
   }
 

@@ -1,22 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Everything a board window offers around the board itself, as the desktop offers it: each
-// command's Arabic name and tooltip, its icon, its keys, and whether it has a button. In bar
-// order, first to last; the bar lays them out right to left.
-export const BOARD_COMMANDS = [
-  { id: "undo", text: "تراجع", tooltip: "تراجع عن آخر حركة", icon: "undo", keys: ["Ctrl+Z"] },
-  { id: "redo", text: "إعادة", tooltip: "إعادة ما تُرُوجِع عنه", icon: "redo", keys: ["Ctrl+Shift+Z", "Ctrl+Y"],
-    gapAfter: true },
-  { id: "open", text: "فتح", tooltip: "فتح لوحة محفوظة", icon: "open", keys: ["Ctrl+O"] },
-  { id: "save", text: "حفظ", tooltip: "حفظ اللوحة في ملف", icon: "save", keys: ["Ctrl+S"], gapAfter: true },
-  { id: "copyPicture", text: "نسخ الصورة", tooltip: "نسخ صورة اللوحة", icon: "copy-picture", keys: ["Ctrl+C"] },
-  { id: "savePicture", text: "حفظ الصورة", tooltip: "حفظ صورة اللوحة بصيغة PNG", icon: "save-picture", keys: [] },
-  { id: "print", text: "طباعة", tooltip: "طباعة اللوحة", icon: "print", keys: ["Ctrl+P"], gapAfter: true },
-  { id: "fullScreen", text: "ملء الشاشة", tooltip: "ملء الشاشة للعرض على السبورة (Esc للخروج)", icon: "full-screen",
-    keys: ["F11"], toggle: true },
-  { id: "algebra", text: "الجبر", tooltip: "إظهار الجبر الذي تمثله القطع تحت اللوحة أو إخفاؤه", icon: "algebra",
-    keys: ["F2"], toggle: true, showText: true },
-  { id: "toolbar", text: "شريط الأدوات", tooltip: "إظهار شريط الأدوات أو إخفاؤه", keys: ["F10"], toggle: true },
-];
+// The board commands as the core describes them (board_commands.hpp): each command's Arabic name
+// and tooltip, its icon, its keys, whether it toggles and whether its keys repeat, in bar order.
+// The page offers every one but the desktop's own way out of full screen: the browser leaves full
+// screen on Escape by itself, and Escape stays the board's key.
+const BROWSER_OWN = new Set(["leaveFullScreen"]);
+
+export function pageCommands(core) {
+  return (core.boardCommands ?? []).filter((command) => !BROWSER_OWN.has(command.id));
+}
 
 // "Ctrl+Shift+Z" against a key press. Letters are matched by the key's place, so that the keys
 // work on an Arabic layout too, where the Z key types "ئ".
@@ -28,8 +19,8 @@ function matches(spec, e) {
   return key.length === 1 ? e.code === `Key${key}` : e.key === key;
 }
 
-export function commandForKey(e) {
-  return BOARD_COMMANDS.find((command) => command.keys.some((spec) => matches(spec, e))) ?? null;
+export function commandForKey(commands, e) {
+  return commands.find((command) => command.keys.some((spec) => matches(spec, e))) ?? null;
 }
 
 // The form ARIA gives shortcuts in: "Control+Shift+Z".

@@ -3,11 +3,10 @@
 // from the picker or dropped on the page, and the accessible mirror of every window kept in step
 // with the core. The core decides; this only asks it and shows the answers.
 import { BoardBar } from "./board_bar.js";
-import { commandForKey } from "./board_commands.js";
+import { commandForKey, pageCommands } from "./board_commands.js";
 import { boardPicture, copyPicture, download, openBoardFile, printPicture } from "./board_output.js";
 
 const BOARD_FILE_TYPE = "application/x-zelmora-board";
-const REPEATING = new Set(["undo", "redo"]);
 
 export function attachBoardTools(desktop, { notify, announce, printHolder }) {
   const bars = new Map(); // window name -> BoardBar
@@ -33,7 +32,7 @@ export function attachBoardTools(desktop, { notify, announce, printHolder }) {
   });
 
   const failed = (message) => () => notify(message);
-  const commands = {
+  const actions = {
     undo: (frame) => desktop.deliver((core) => core.undo(frame.name)),
     redo: (frame) => desktop.deliver((core) => core.redo(frame.name)),
     open: (frame) => { pickingFor = frame.name; picker.value = ""; picker.click(); },
@@ -53,20 +52,20 @@ export function attachBoardTools(desktop, { notify, announce, printHolder }) {
     toolbar: (frame) => bars.get(frame.name).setToolbarShown(frame.toolbar.hidden),
   };
   const run = (id, frame) => {
-    commands[id](frame);
+    actions[id](frame);
     if (frame.el.isConnected) frame.focusBoard();
   };
 
   // The keys act on the board that has the keyboard, else on the front window if it is a board.
   window.addEventListener("keydown", (e) => {
-    const command = commandForKey(e);
+    const command = commandForKey(pageCommands(desktop.core), e);
     if (!command) return;
     if (command.id === "copyPicture" && !window.getSelection()?.isCollapsed) return; // copying text
     const frames = [...bars.keys()].map((name) => desktop.frame(name)).filter(Boolean);
     const frame = frames.find((f) => f.hasKeyboard()) ?? desktop.front();
     if (!frame || !bars.has(frame.name)) return;
     e.preventDefault();
-    if (e.repeat && !REPEATING.has(command.id)) return;
+    if (e.repeat && !command.repeats) return;
     run(command.id, frame);
   });
 
@@ -106,7 +105,7 @@ export function attachBoardTools(desktop, { notify, announce, printHolder }) {
     if (tools.board === null) return;
     let bar = bars.get(frame.name);
     if (!bar || bar.frame !== frame) {
-      bar = new BoardBar(frame, run);
+      bar = new BoardBar(frame, pageCommands(desktop.core), run);
       bar.number = tools.board;
       bars.set(frame.name, bar);
     }

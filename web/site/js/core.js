@@ -13,10 +13,15 @@ export class Core {
   constructor(module) {
     this.module = module;
     this.program = null;
+    this.console = null; // the script console, made for the program when first used
+    // What a board window offers around the board, in bar order (board_commands.hpp).
+    this.boardCommands = JSON.parse(module.Program.boardCommands());
   }
 
   // Starts the program as at launch; a new start after the end is a fresh program.
   start() {
+    this.console?.delete();
+    this.console = null;
     this.program?.delete();
     this.program = new this.module.Program();
   }
@@ -25,16 +30,23 @@ export class Core {
   // A window's snapshot as the core's JSON text, which the view compares before it paints.
   windowText(name) { return this.program.window(name); }
   window(name) { return JSON.parse(this.windowText(name)); }
+  // The windows that look different since the last call, front to back: the only ones to paint.
+  changedWindows() { return JSON.parse(this.program.changedWindows()); }
   takeEvents() { return JSON.parse(this.program.takeEvents()); }
 
   mouseDown(win, x, y, button) { this.program.mouseDown(win, x, y, button); }
   mouseMove(win, x, y) { this.program.mouseMove(win, x, y); }
   mouseUp(win, x, y) { this.program.mouseUp(win ?? "", x, y); }
   doubleClick(win, x, y) { this.program.doubleClick(win, x, y); }
-  key(win, name) { this.program.key(win, name); }
+  // repeat: the browser marked the press as a repeat of a key held down.
+  key(win, name, repeat = false) { this.program.key(win, name, repeat); }
   closeBox(win) { this.program.closeBox(win); }
   bringToFront(win) { this.program.bringToFront(win); }
-  script(text) { return JSON.parse(this.program.script(text)); }
+  // zelmora-script lines run through the page's own program.
+  script(text) {
+    this.console ??= new this.module.ScriptConsole(this.program);
+    return JSON.parse(this.console.run(text));
+  }
 
   // The board window's tools: undo and redo, board files, the band's text, the controls' names.
   tools(win) { return JSON.parse(this.program.tools(win)); }

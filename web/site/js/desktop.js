@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's windows: one frame for each window the core has open, stacked as the core stacks
-// them, laid out to fit the viewport, and painted after every input. A window alone, or one
-// made to fill the page, takes the whole viewport; others sit centred at the largest size that fits.
+// them, laid out to fit the viewport, and painted after input when the core says it changed. A
+// window alone, or one made to fill the page, takes the whole viewport; others sit centred at the
+// largest size that fits.
 // A change is painted first; what follows it in the page (each window's mirror, bar and band, the
 // keyboard's place) is brought up to date once the frame is on the screen.
 import { afterNextPaint } from "./after_paint.js";
@@ -24,7 +25,7 @@ export class Desktop {
     this.changedFrames = new Set(); // painted anew, their followers not yet brought up to date
     this.afterPaint = []; // work waiting for the painted frame
     this.followUpScheduled = false;
-    this.lastDrag = "null";
+    this.lastDrag = null; // the drag as last painted
     this.arranged = ""; // the window list the frames were last laid out for; "" lays them out again
     window.addEventListener("resize", () => {
       for (const frame of this.frames.values()) frame.placed = null;
@@ -61,10 +62,10 @@ export class Desktop {
   render() {
     const events = this.core.takeEvents();
     const state = this.core.state();
+    const changed = new Set(this.core.changedWindows());
     this.sync(state.windows);
-    const drag = JSON.stringify(state.drag);
-    for (const name of state.windows) this.paint(this.frames.get(name), state.drag, drag !== this.lastDrag);
-    this.lastDrag = drag;
+    for (const name of state.windows) this.paint(this.frames.get(name), state.drag, changed.has(name));
+    this.lastDrag = state.drag;
     this.lastRenderEnd = performance.now();
     if (events.length) this.onEvents(events, state);
   }
@@ -121,17 +122,22 @@ export class Desktop {
     });
   }
 
-  paint(frame, drag, dragChanged) {
-    const json = this.core.windowText(frame.name);
+  // A window is read and painted again when the core says it looks different, or when its canvas
+  // took a new size or was never painted at this one. A change that only moves a drag's outline
+  // leaves the window's followers as they are.
+  paint(frame, drag, changed) {
     const size = `${frame.canvas.width}x${frame.canvas.height}`;
-    const draggedHere = drag?.window === frame.name || (dragChanged && this.lastDrag.includes(`"${frame.name}"`));
-    if (json === frame.painted.json && size === frame.painted.size && !draggedHere) return;
-    const snapshot = JSON.parse(json);
-    frame.setBack(snapshot.back);
-    paintWindow(frame.canvas, snapshot, drag);
-    const changed = json !== frame.painted.json || size !== frame.painted.size;
-    frame.painted = { json, size };
-    if (changed) {
+    if (!changed && size === frame.painted.size) return;
+    const json = this.core.windowText(frame.name);
+    const looksNew = json !== frame.painted.json || size !== frame.painted.size;
+    const draggedHere = drag?.window === frame.name || this.lastDrag?.window === frame.name;
+    if (looksNew || draggedHere) {
+      const snapshot = JSON.parse(json);
+      frame.setBack(snapshot.back);
+      paintWindow(frame.canvas, snapshot, drag);
+      frame.painted = { json, size };
+    }
+    if (looksNew || !draggedHere) {
       this.changedFrames.add(frame);
       this.scheduleFollowUp();
     }

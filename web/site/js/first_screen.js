@@ -22,6 +22,7 @@ export class FirstScreen {
     this.first = state;
     this.windowTexts = new Map(Object.entries(windows)); // name -> the core's JSON text
     this.held = [];
+    this.boardCommands = []; // bars come with the core
     for (const input of HELD) this[input] = (...args) => { this.held.push([input, args]); };
   }
 
@@ -29,6 +30,8 @@ export class FirstScreen {
   windowText(name) { return this.windowTexts.get(name) ?? "null"; }
   window(name) { return JSON.parse(this.windowText(name)); }
   takeEvents() { return []; }
+  // Nothing changes before the core runs: the page paints each window once, as it makes its frame.
+  changedWindows() { return []; }
   // The windows' names and tools come with the core.
   tools() { return null; }
 

@@ -2,8 +2,8 @@
 // The keys of the window whose board has the keyboard (its canvas or a control's element in its
 // accessible mirror), named as zelmora-script names them and as the desktop maps them: Tab,
 // Shift+Tab, Space and Enter; the arrows (finer with Shift), Escape, Delete and R for keyboard
-// drags, R also as the key that types "ق" on an Arabic layout. A held key acts once: the
-// browser's repeats are dropped.
+// drags, R also as the key that types "ق" on an Arabic layout. The core decides what a held key
+// does: it is told which presses the browser marked as repeats.
 const ARROWS = { ArrowLeft: "left", ArrowRight: "right", ArrowUp: "up", ArrowDown: "down" };
 
 export function keyName(e) {
@@ -24,7 +24,6 @@ export function attachKeyboardInput(desktop) {
     const name = keyName(e);
     if (!client || !name) return;
     e.preventDefault(); // Tab moves along the window's own tab order, not the page's
-    if (e.repeat) return;
-    desktop.deliver((core) => core.key(client.dataset.window, name));
+    desktop.deliver((core) => core.key(client.dataset.window, name, e.repeat));
   });
 }

@@ -13,7 +13,7 @@ export class WindowFrame {
     this.design = { width: snapshot.width, height: snapshot.height, titled: snapshot.titled };
     this.maximized = false;
     this.placed = null; // {x, y, w, h} in CSS pixels once placed among other windows
-    this.painted = { json: null, width: 0, height: 0 };
+    this.painted = { json: null, size: "" }; // the snapshot text and canvas size last painted
 
     const el = document.createElement("section");
     el.className = "window";
