@@ -20,6 +20,7 @@ enum class BoardCommand {
     Algebra,
     ShowToolbar,
     LeaveFullScreen,
+    Goal,
 };
 
 // How one command looks and is reached. Keys are written as "Ctrl+Shift+Z", "F11" or "Escape";

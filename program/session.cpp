@@ -51,10 +51,44 @@ bool Session::deliver(std::function<void(Application&)> const& input)
         return true;
     }
     m_changes.look(*m_app);
-    if (watch)
-        if (auto const announcement = watch->after(*m_app))
-            m_listener.dropAnnounced(watch->form(), *announcement);
+    std::optional<std::string> const dropped = watch ? watch->after(*m_app) : std::nullopt;
+    for (Form const* form : m_app->windowsFrontToBack()) {
+        std::string said = dropped && form == &watch->form() ? *dropped : std::string();
+        if (std::string const news = taskNews(*form); !news.empty())
+            said += (said.empty() ? "" : "، ") + news;
+        if (!said.empty())
+            m_listener.announce(*form, said);
+    }
     return true;
+}
+
+std::string Session::taskNews(Form const& form)
+{
+    auto const now = narrationOf(form);
+    if (!now) {
+        m_narrated.erase(form.name());
+        return {};
+    }
+    auto const before = m_narrated.find(form.name());
+    std::string news;
+    if (before == m_narrated.end() || before->second.statement != now->statement)
+        news = now->statement + "، " + now->feedback;
+    else if (before->second.feedback != now->feedback)
+        news = now->feedback;
+    m_narrated[form.name()] = *now;
+    return news;
+}
+
+GoalSetting Session::setGoal(Form& form, GoalKind kind, std::string_view expression, std::string prompt)
+{
+    GoalSetting setting { false, "انتهى البرنامج" };
+    deliver([&](Application&) { setting = zelmora::setGoal(form, kind, expression, std::move(prompt)); });
+    return setting;
+}
+
+void Session::removeGoal(Form& form)
+{
+    deliver([&](Application&) { zelmora::removeGoal(form); });
 }
 
 LoadResult Session::openSavedBoard(std::string_view bytes, BoardLoader load)

@@ -3,11 +3,13 @@
 
 #include "program/board_file/board_file.hpp"
 #include "program/open_saved_board.hpp"
+#include "program/tasks/tasks.hpp"
 #include "program/window_changes.hpp"
 #include "runtime/application.hpp"
 #include "runtime/host.hpp"
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -21,14 +23,16 @@ public:
     virtual ~SessionListener() = default;
     // The program failed: it has ended, and the learner should see why.
     virtual void programFailed(std::string const& message) = 0;
-    // What a drop did, for a learner who cannot see the board: the window, and what to say.
-    virtual void dropAnnounced(Form const&, std::string const& announcement) = 0;
+    // What a learner who cannot see the board should hear of the window: what a drop did, a task
+    // set on it, the hint that changed, the goal reached. Said once, after the input that did it.
+    virtual void announce(Form const&, std::string const& text) = 0;
 };
 
 // The program as every view meets it: the desktop, the page and the script driver each feed their
 // input through one session and ask it what to show. It owns the running program and is the one
-// place that delivers input to it: a runtime error ends the program with its message, a drop is
-// announced as the board's rules left it, and the windows that changed are noted for the views.
+// place that delivers input to it: a runtime error ends the program with its message, a drop and
+// a task's feedback are announced as the board's rules left them, and the windows that changed are
+// noted for the views.
 class Session {
 public:
     Session(Host&, SessionListener&);
@@ -53,6 +57,11 @@ public:
     // ran. Afterwards the program may have ended (failed() says whether by an error).
     bool deliver(std::function<void(Application&)> const& input);
 
+    // A teacher's goal for a board window, or none; not an action for undo. Refused, with the
+    // reason in Arabic, when it cannot be read or does not fit the window.
+    GoalSetting setGoal(Form&, GoalKind, std::string_view expression, std::string prompt = {});
+    void removeGoal(Form&);
+
     // A saved board, opened into the board it names as one action (see open_saved_board.hpp),
     // or loaded into the given board window.
     LoadResult openSavedBoard(std::string_view bytes, BoardLoader = &loadBoard);
@@ -64,12 +73,16 @@ public:
     void noteChanged(Form const&);
 
 private:
+    // The task's statement and feedback of every window, as screen readers last heard them.
+    std::string taskNews(Form const&);
+
     Host& m_host;
     SessionListener& m_listener;
     std::unique_ptr<Application> m_app;
     WindowChanges m_changes;
     bool m_failed = false;
     std::string m_failure;
+    std::map<std::string, TaskNarration> m_narrated;
 };
 
 } // namespace zelmora

@@ -36,7 +36,8 @@ bool hasNegativeTerm(Polynomial const& p)
     return false;
 }
 
-// Which boards each kind belongs on, and what the teacher is told elsewhere.
+} // namespace
+
 bool belongsOn(GoalKind kind, BoardKind board)
 {
     switch (kind) {
@@ -51,6 +52,9 @@ bool belongsOn(GoalKind kind, BoardKind board)
     return false;
 }
 
+namespace {
+
+// What the teacher is told of a kind set on a board it does not belong on.
 constexpr std::string_view elsewhere[] = {
     "الضرب على اللوحتين الأولى والثانية",
     "التحليل على اللوحتين الأولى والثانية",
@@ -63,6 +67,11 @@ constexpr std::string_view elsewhere[] = {
 std::string_view kindName(GoalKind kind)
 {
     return wordsOf(kind).name;
+}
+
+std::string_view kindInArabic(GoalKind kind)
+{
+    return wordsOf(kind).arabic;
 }
 
 std::optional<GoalKind> goalKindNamed(std::string_view name)

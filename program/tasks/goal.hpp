@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "board_reading.hpp"
 #include "boards/common/polynomial.hpp"
 #include "expression_reader.hpp"
 #include "runtime/form.hpp"
@@ -29,6 +30,10 @@ struct Goal {
 // multiply, factor, simplify, solve: the words scripts and files use.
 std::string_view kindName(GoalKind);
 std::optional<GoalKind> goalKindNamed(std::string_view);
+// The command the band shows before the goal: "اضرب", "حلّل", "بسّط", "حلّ المعادلة".
+std::string_view kindInArabic(GoalKind);
+// Multiply and factor belong on Boards 1 and 2, simplify on Board 3, solve on the balance.
+bool belongsOn(GoalKind, BoardKind);
 
 // Reads the teacher's expression as the kind asks; the problem when it cannot. A goal that can
 // be read may still not fit a board (goalMisfit).

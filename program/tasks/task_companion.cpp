@@ -72,8 +72,18 @@ std::string TaskCompanion::frame(Form const& form, BoardAlgebra const& algebra) 
     bool const uneven = solvesOnBalance(m_goal, form)
         && !balancedAt(describeBalance(static_cast<TileBoard const&>(form)), m_goal.solution);
     text += uneven ? partText(algebra, "left") + " ≠ " + partText(algebra, "right") : algebraBandText(algebra);
+    return text + "\n" + feedback(form);
+}
+
+std::string TaskCompanion::statement() const
+{
+    return (m_prompt.empty() ? std::string() : m_prompt + " ") + std::string(goalBefore) + goalWords(m_goal);
+}
+
+std::string TaskCompanion::feedback(Form const& form) const
+{
     GoalCheck const check = checkGoal(m_goal, form);
-    return text + "\n" + (check.done ? std::string(praise) : check.hint);
+    return check.done ? std::string(praise) : check.hint;
 }
 
 } // namespace zelmora

@@ -27,6 +27,10 @@ public:
     void begin(Form&);
     void afterAction(Form&) override;
     std::string frame(Form const&, BoardAlgebra const&) const override;
+    // The task in one line, as a screen reader says it when it is set: the prompt and the goal.
+    std::string statement() const;
+    // "✓ أحسنت" once the board answers the goal, else the hint, as the band ends.
+    std::string feedback(Form const&) const;
 
 private:
     void recordStep(Form&) const;

@@ -79,6 +79,12 @@ std::optional<GoalCheck> checkOf(Form const& form)
     return task ? std::optional(checkGoal(task->goal(), form)) : std::nullopt;
 }
 
+std::optional<TaskNarration> narrationOf(Form const& form)
+{
+    auto const* task = taskOf(form);
+    return task ? std::optional(TaskNarration { task->statement(), task->feedback(form) }) : std::nullopt;
+}
+
 std::vector<std::string> stepsOf(Form const& form)
 {
     auto const* task = taskOf(form);

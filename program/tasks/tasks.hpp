@@ -37,6 +37,14 @@ std::optional<GoalCheck> checkOf(Form const&);
 // The equations the balance went through for its goal, oldest first; none without a solve goal.
 std::vector<std::string> stepsOf(Form const&);
 
+// What a screen reader says of the window's task: the goal as set, and the feedback the band ends
+// with. None when the window has no goal.
+struct TaskNarration {
+    std::string statement;
+    std::string feedback;
+};
+std::optional<TaskNarration> narrationOf(Form const&);
+
 // Why a prompt cannot be shown in the band (too long, or a line break or other control
 // character in it), empty when it can.
 std::string promptProblem(std::string_view);

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program/session.hpp"
+#include "program/tasks/goal_editor.hpp"
 #include "runtime/runtime_error.hpp"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <tuple>
 
 namespace zelmora {
 namespace {
@@ -13,7 +15,7 @@ struct Heard final : SessionListener {
     std::vector<std::string> failures;
     std::vector<std::string> announcements;
     void programFailed(std::string const& message) override { failures.push_back(message); }
-    void dropAnnounced(Form const&, std::string const& text) override { announcements.push_back(text); }
+    void announce(Form const&, std::string const& text) override { announcements.push_back(text); }
 };
 
 struct SessionTest : ::testing::Test {
@@ -85,6 +87,42 @@ TEST_F(SessionTest, AnErrorEndsTheProgramAndNothingRunsAfterIt)
     EXPECT_FALSE(ran);
     EXPECT_EQ(session.window("frmZelmora"), nullptr);
     EXPECT_FALSE(session.openSavedBoard("{}").loaded());
+}
+
+// A screen reader hears the task once it is set, each new hint, and the goal reached, with the drop
+// that reached it; the goal editor says why a goal cannot be set, in the same words as the band.
+TEST_F(SessionTest, ScreenReadersHearTheTaskAndItsFeedbackOnce)
+{
+    session.start();
+    session.deliver([](Application& app) { app.show("frmZelmora5"); });
+    Form& balance = *session.window("frmZelmora5");
+    EXPECT_EQ(goalKindsFor(balance).size(), 1u);
+    EXPECT_FALSE(previewGoal(balance, GoalKind::Factor, "x^2", "").settable);
+    auto const preview = previewGoal(balance, GoalKind::Solve, "x+1=3", "");
+    ASSERT_TRUE(preview.settable) << preview.text;
+
+    ASSERT_TRUE(session.setGoal(balance, GoalKind::Solve, "x + 1 = 3").set);
+    ASSERT_EQ(heard.announcements.size(), 1u);
+    EXPECT_NE(heard.announcements[0].find(preview.text), std::string::npos) << heard.announcements[0];
+    session.deliver([&](Application& app) { app.key(balance, Key::Tab); });
+    EXPECT_EQ(heard.announcements.size(), 1u) << "nothing new to say: " << heard.announcements.back();
+
+    // x = 2: an x in the left "+", two units in the right "+", each a press and a release as a view
+    // delivers them.
+    for (auto const& [tile, x, y] : { std::tuple { 0, 900, 1500 }, { 30, 7400, 1000 }, { 31, 7900, 1000 } }) {
+        Control& c = balance.control("Command1", tile);
+        session.deliver([&](Application& app) { app.mouseDownOn(balance, c, 0, 0, MouseButton::Left); });
+        session.deliver([&, x = x, y = y](Application& app) {
+            app.mouseMove(balance, Single(x), Single(y));
+            app.mouseUp(&balance, Single(x), Single(y));
+        });
+    }
+    ASSERT_EQ(heard.announcements.size(), 4u);
+    std::string const hint = "ما تفعله بكفة افعله بالأخرى";
+    EXPECT_NE(heard.announcements[1].find("، "), std::string::npos) << "the drop, then the hint";
+    EXPECT_NE(heard.announcements[1].find(hint), std::string::npos) << heard.announcements[1];
+    EXPECT_EQ(heard.announcements[2].find(hint), std::string::npos) << "the same hint again";
+    EXPECT_NE(heard.announcements[3].find("، ✓ أحسنت"), std::string::npos) << heard.announcements[3];
 }
 
 } // namespace

@@ -45,7 +45,7 @@ private:
     // what a drop did.
     struct Quiet final : SessionListener {
         void programFailed(std::string const&) override { }
-        void dropAnnounced(Form const&, std::string const&) override { }
+        void announce(Form const&, std::string const&) override { }
     };
     void execute(std::vector<std::string> const& words);
     void print(std::vector<std::string> const& words);

@@ -27,8 +27,8 @@ public:
     void windowClosed(Form&) override;
     void programEnded() override { m_events.push_back({ "ended", {} }); }
     void programFailed(std::string const& message) override { m_events.push_back({ "error", message }); }
-    // What a learner who cannot see the board should hear: the outcome of a drop.
-    void dropAnnounced(Form const&, std::string const& announcement) override
+    // What a learner who cannot see the board should hear: a drop, a task, its feedback.
+    void announce(Form const&, std::string const& announcement) override
     {
         m_events.push_back({ "announce", announcement });
     }
