@@ -2,7 +2,7 @@
 #include "window_changes.hpp"
 
 #include <algorithm>
-#include <bit>
+#include <cstring>
 #include <functional>
 #include <string_view>
 #include <utility>
@@ -22,7 +22,13 @@ public:
     }
     void add(bool value) { add(std::uint64_t(value)); }
     void add(int value) { add(std::uint64_t(std::uint32_t(value))); }
-    void add(float value) { add(std::uint64_t(std::bit_cast<std::uint32_t>(value))); }
+    void add(float value)
+    {
+        // The browser's standard library has no std::bit_cast yet.
+        std::uint32_t bits = 0;
+        std::memcpy(&bits, &value, sizeof bits);
+        add(std::uint64_t(bits));
+    }
     void add(void const* pointer) { add(std::uint64_t(reinterpret_cast<std::uintptr_t>(pointer))); }
     void add(std::string const& text) { add(std::uint64_t(std::hash<std::string_view> {}(text))); }
     void add(Color const& c) { add(std::uint64_t(c.r) << 16 | std::uint64_t(c.g) << 8 | c.b); }
