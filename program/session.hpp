@@ -3,6 +3,7 @@
 
 #include "program/board_file/board_file.hpp"
 #include "program/open_saved_board.hpp"
+#include "program/tasks/task_file.hpp"
 #include "program/tasks/tasks.hpp"
 #include "program/window_changes.hpp"
 #include "runtime/application.hpp"
@@ -62,10 +63,16 @@ public:
     GoalSetting setGoal(Form&, GoalKind, std::string_view expression, std::string prompt = {});
     void removeGoal(Form&);
 
-    // A saved board, opened into the board it names as one action (see open_saved_board.hpp),
-    // or loaded into the given board window.
-    LoadResult openSavedBoard(std::string_view bytes, BoardLoader = &loadBoard);
-    LoadResult loadInto(Form&, std::string_view bytes, BoardLoader = &loadBoard);
+    // A saved board or task, opened into the board it names as one action (see
+    // open_saved_board.hpp), or loaded into the given board window.
+    LoadResult openSavedBoard(std::string_view bytes, BoardLoader = &loadTask);
+    LoadResult loadInto(Form&, std::string_view bytes, BoardLoader = &loadTask);
+    // The board window as a file: a task file when it has a goal, else a plain board file.
+    static std::string savedFile(Form const& form) { return saveTask(form); }
+    static SaveResult saveFile(Form const& form, std::filesystem::path const& target)
+    {
+        return saveTaskFile(form, target);
+    }
 
     // The windows that look different since the last call, front to back, by name.
     std::vector<std::string> takeChangedWindows() { return m_changes.take(); }

@@ -83,7 +83,7 @@ void WebProgram::redo(std::string const& window)
 std::string WebProgram::saveBoard(std::string const& window) const
 {
     Form const* form = m_session.window(window);
-    return form ? zelmora::saveBoard(*form) : std::string();
+    return form ? Session::savedFile(*form) : std::string();
 }
 
 std::string WebProgram::openBoard(std::string const& window, std::string const& bytes)
