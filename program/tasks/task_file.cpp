@@ -101,11 +101,6 @@ std::string saveTask(Form const& form)
     return file.dump(1) + "\n";
 }
 
-SaveResult saveTaskFile(Form const& form, std::filesystem::path const& target)
-{
-    return writeBoardFileBytes(saveTask(form), target);
-}
-
 LoadResult loadTask(Application& app, Form& form, std::string_view bytes)
 {
     json const file = bytes.size() > boardFileMaxBytes ? json() : json::parse(bytes, nullptr, false);
@@ -133,14 +128,6 @@ LoadResult loadTask(Application& app, Form& form, std::string_view bytes)
     }
     loaded.begin(form);
     return result;
-}
-
-LoadResult loadTaskFile(Application& app, Form& form, std::filesystem::path const& source)
-{
-    std::string bytes;
-    if (auto const unread = readBoardFileBytes(source, bytes); !unread.loaded())
-        return unread;
-    return loadTask(app, form, bytes);
 }
 
 LoadResult openSavedTask(Application& app, std::string_view bytes)
