@@ -13,6 +13,8 @@
 #include <QMetaObject>
 #include <QScreen>
 
+#include <utility>
+
 namespace zelmora::qt {
 
 QtHost::QtHost()
@@ -69,15 +71,6 @@ LoadResult QtHost::openSavedBoard(std::string_view bytes)
     return result;
 }
 
-LoadResult QtHost::loadInto(Form& form, std::string_view bytes)
-{
-    if (!m_session)
-        return { Refusal::Busy, {}, "the program has not started" };
-    LoadResult result = m_session->loadInto(form, bytes);
-    showChanges();
-    return result;
-}
-
 void QtHost::showChanges()
 {
     Application const* app = application();
@@ -87,7 +80,8 @@ void QtHost::showChanges()
         if (Form const* form = app->window(name))
             repaint(*form);
     // Escape's meaning in a full-screen board hangs on a keyboard drag in any window.
-    if (std::exchange(m_keyboardDrag, app->keyboardDragInProgress()) != m_keyboardDrag)
+    bool const keyboardDrag = app->keyboardDragInProgress();
+    if (std::exchange(m_keyboardDrag, keyboardDrag) != keyboardDrag)
         for (auto& [form, view] : m_views)
             if (auto* frame = qobject_cast<BoardFrame*>(view->window()))
                 frame->refresh();

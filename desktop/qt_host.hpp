@@ -45,9 +45,9 @@ public:
     // Runs one piece of input for the program, then repaints the windows it changed. A runtime
     // error ends the program with its message; nothing after it runs.
     void deliver(std::function<void()> const& input);
-    // A saved board opened on the board it names, or loaded into a board window, as one input.
+    // A saved board opened on the board it names, as one input. (A board window's own Open loads
+    // through deliver(), as its toolbar's other actions do.)
     LoadResult openSavedBoard(std::string_view bytes);
-    LoadResult loadInto(Form&, std::string_view bytes);
 
     // The widget that paints the window and takes its input.
     FormView* viewOf(Form const&) const;
