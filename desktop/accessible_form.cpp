@@ -270,17 +270,11 @@ void installAccessibleForms()
     (void)installed;
 }
 
-void AccessibilityReporter::before(Application const& app)
-{
-    m_watch = DropWatch::before(app);
-}
-
 void AccessibilityReporter::after(Application const& app, ViewLookup const& viewOf)
 {
     auto const& open = app.windowsFrontToBack();
     std::erase_if(m_reportedFocus,
         [&](auto const& entry) { return std::find(open.begin(), open.end(), entry.first) == open.end(); });
-    auto watch = std::exchange(m_watch, std::nullopt);
     if (!QAccessible::isActive())
         return;
 
@@ -295,16 +289,15 @@ void AccessibilityReporter::after(Application const& app, ViewLookup const& view
             if (auto* owner = accessibleOf(view))
                 send(owner->interfaceFor(focus), QAccessible::Focus);
     }
+}
 
-    if (!watch)
-        return;
-    auto const announcement = watch->after(app);
-    FormView* view = announcement ? viewOf(watch->form()) : nullptr;
-    auto* owner = view ? accessibleOf(view) : nullptr;
+void AccessibilityReporter::announce(Form const& form, std::string const& announcement, FormView* view)
+{
+    auto* owner = view && QAccessible::isActive() ? accessibleOf(view) : nullptr;
     if (!owner)
         return;
-    Control const* focus = watch->form().focus();
-    owner->setAnnouncement(focus, QString::fromStdString(*announcement));
+    Control const* focus = form.focus();
+    owner->setAnnouncement(focus, QString::fromStdString(announcement));
     send(owner->status(), QAccessible::NameChanged);
     if (focus && isAccessible(*focus))
         send(owner->interfaceFor(focus), QAccessible::DescriptionChanged);

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "program/drop_outcome.hpp"
 #include "runtime/application.hpp"
 
 #include <functional>
 #include <map>
-#include <optional>
 #include <string>
 
 namespace zelmora::qt {
@@ -25,13 +23,12 @@ class AccessibilityReporter {
 public:
     using ViewLookup = std::function<FormView*(Form const&)>;
 
-    // Just before the input runs.
-    void before(Application const&);
-    // Just after it has run.
+    // The focus moves each window's input left behind, once it has run.
     void after(Application const&, ViewLookup const&);
+    // What a drop did, as the program put it, on the window the tile was dropped in.
+    void announce(Form const&, std::string const& announcement, FormView*);
 
 private:
-    std::optional<DropWatch> m_watch;
     std::map<Form const*, Control const*> m_reportedFocus;
 };
 

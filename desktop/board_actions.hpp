@@ -23,7 +23,8 @@ struct BoardActions {
     // teacher chose. Each returns the reason in Arabic when it refuses or fails, else "".
     std::function<std::string(std::filesystem::path const&)> open;
     std::function<std::string(std::filesystem::path const&)> save;
-    // The text of the algebra band, asked again after every input while the band is shown.
+    // The text of the algebra band, asked again after every input that changed the board while
+    // the band is shown.
     std::function<QString()> algebraText;
 };
 

@@ -1,79 +1,58 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board_commands.hpp"
 
-#include <QString>
-
 #include <vector>
 
 namespace zelmora::qt {
 
 namespace {
 
-QKeySequence keys(QKeyCombination combination)
+// Every command's keys, read once, in the table's order.
+std::vector<QList<QKeySequence>> const& keysInTableOrder()
 {
-    return QKeySequence(combination);
-}
-
-std::vector<BoardCommandDesign> const& table()
-{
-    using enum BoardCommand;
-    static std::vector<BoardCommandDesign> const commands {
-        { Undo, "تراجع", "تراجع عن آخر حركة", "edit-undo", ":/toolbar/undo.svg", { keys(Qt::CTRL | Qt::Key_Z) }, true,
-            false, true },
-        { Redo, "إعادة", "إعادة ما تُرُوجِع عنه", "edit-redo", ":/toolbar/redo.svg",
-            { keys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), keys(Qt::CTRL | Qt::Key_Y) }, true, false, true },
-        { Open, "فتح", "فتح لوحة محفوظة", "document-open", ":/toolbar/open.svg", { keys(Qt::CTRL | Qt::Key_O) }, true,
-            false, false },
-        { Save, "حفظ", "حفظ اللوحة في ملف", "document-save", ":/toolbar/save.svg", { keys(Qt::CTRL | Qt::Key_S) }, true,
-            false, false },
-        { CopyPicture, "نسخ الصورة", "نسخ صورة اللوحة", "edit-copy", ":/toolbar/copy-picture.svg",
-            { keys(Qt::CTRL | Qt::Key_C) }, true, false, false },
-        { SavePicture, "حفظ الصورة", "حفظ صورة اللوحة بصيغة PNG", nullptr, ":/toolbar/save-picture.svg", {}, true,
-            false, false },
-        { Print, "طباعة", "طباعة اللوحة", "document-print", ":/toolbar/print.svg", { keys(Qt::CTRL | Qt::Key_P) }, true,
-            false, false },
-        { FullScreen, "ملء الشاشة", "ملء الشاشة للعرض على السبورة (Esc للخروج)", "view-fullscreen",
-            ":/toolbar/full-screen.svg", { keys(Qt::Key_F11) }, true, true, false },
-        { Algebra, "الجبر", "إظهار الجبر الذي تمثله القطع تحت اللوحة أو إخفاؤه", nullptr, ":/toolbar/algebra.svg",
-            { keys(Qt::Key_F2) }, true, true, false },
-        { ShowToolbar, "شريط الأدوات", "إظهار شريط الأدوات أو إخفاؤه", nullptr, nullptr, { keys(Qt::Key_F10) }, false,
-            true, false },
-        { LeaveFullScreen, "الخروج من ملء الشاشة", "الخروج من ملء الشاشة", nullptr, nullptr, { keys(Qt::Key_Escape) },
-            false, false, false },
-    };
-    return commands;
+    static std::vector<QList<QKeySequence>> const keys = [] {
+        std::vector<QList<QKeySequence>> all;
+        for (BoardCommandDesign const& design : boardCommands()) {
+            QList<QKeySequence> sequences;
+            for (std::string_view key : design.keys)
+                if (!key.empty())
+                    sequences << QKeySequence::fromString(qtText(key), QKeySequence::PortableText);
+            all.push_back(sequences);
+        }
+        return all;
+    }();
+    return keys;
 }
 
 } // namespace
 
-std::span<BoardCommandDesign const> boardCommands()
+QList<QKeySequence> const& boardCommandKeys(BoardCommandDesign const& design)
 {
-    return table();
+    return keysInTableOrder().at(static_cast<std::size_t>(&design - boardCommands().data()));
 }
 
 BoardCommandDesign const* boardCommandOfKey(QKeyCombination combination)
 {
     QKeySequence const pressed(combination);
-    for (BoardCommandDesign const& design : table()) {
-        if (design.keys.contains(pressed))
+    for (BoardCommandDesign const& design : boardCommands())
+        if (boardCommandKeys(design).contains(pressed))
             return &design;
-    }
     return nullptr;
 }
 
 QIcon boardCommandIcon(BoardCommandDesign const& design, Qt::LayoutDirection direction)
 {
-    if (!design.bundledIcon)
+    if (design.icon.empty())
         return {};
-    if (design.themeIcon) {
-        QString const name = QString::fromLatin1(design.themeIcon);
+    if (!design.themeIcon.empty()) {
+        QString const name = qtText(design.themeIcon);
         // Undo points back along the reading direction; themes draw that as a separate icon.
         if (direction == Qt::RightToLeft && QIcon::hasThemeIcon(name + "-rtl"))
             return QIcon::fromTheme(name + "-rtl");
         if (QIcon::hasThemeIcon(name))
             return QIcon::fromTheme(name);
     }
-    return QIcon(QString::fromLatin1(design.bundledIcon));
+    return QIcon(QStringLiteral(":/toolbar/%1.svg").arg(qtText(design.icon)));
 }
 
 } // namespace zelmora::qt

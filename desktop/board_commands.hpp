@@ -1,53 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "program/board_commands.hpp"
+
 #include <QIcon>
 #include <QKeySequence>
 #include <QList>
+#include <QString>
 
-#include <span>
+#include <string_view>
 
 namespace zelmora::qt {
 
-// Everything a board window offers around the board itself.
-enum class BoardCommand {
-    Undo,
-    Redo,
-    Open,
-    Save,
-    CopyPicture,
-    SavePicture,
-    Print,
-    FullScreen,
-    Algebra,
-    ShowToolbar,
-    LeaveFullScreen,
-};
+// The board commands are the program's (program/board_commands.hpp); these turn their keys and
+// icons into the toolkit's.
+using zelmora::BoardCommand;
+using zelmora::BoardCommandDesign;
 
-// How one command looks and is reached: its Arabic name and tooltip, its icon (the desktop
-// theme's, else the one drawn for Zelmora), its keys, whether it has a button, and whether its
-// keys run it again while held down: undo and redo do, as they do in other programs; every other
-// command runs once per press (a held F2 must not flicker the band on and off).
-struct BoardCommandDesign {
-    BoardCommand command;
-    char const* text;
-    char const* tooltip;
-    char const* themeIcon;   // the freedesktop name, or null where no theme has one
-    char const* bundledIcon; // a resource path, or null for a command without a button
-    QList<QKeySequence> keys;
-    bool onToolbar;
-    bool checkable;
-    bool repeats;
-};
+// A text of the table (its name, its tooltip) as the toolkit shows it.
+inline QString qtText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
-// In toolbar order, first to last; the toolbar lays them out right to left.
-std::span<BoardCommandDesign const> boardCommands();
+// The command's keys, first the one its tooltip names.
+QList<QKeySequence> const& boardCommandKeys(BoardCommandDesign const&);
 
 // The command one of whose keys is this combination, or null.
 BoardCommandDesign const* boardCommandOfKey(QKeyCombination);
 
-// The command's icon: the desktop theme's when it has one (its right-to-left variant first for a
-// right-to-left window), else Zelmora's own.
+// The command's icon, none for a command without a button: the desktop theme's when it has one
+// (its right-to-left variant first for a right-to-left window), else Zelmora's own.
 QIcon boardCommandIcon(BoardCommandDesign const&, Qt::LayoutDirection);
 
 } // namespace zelmora::qt

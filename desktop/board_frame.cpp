@@ -4,6 +4,7 @@
 #include "board_picture.hpp"
 #include "form_view.hpp"
 #include "pictures.hpp"
+#include "program/algebra_band.hpp"
 #include "qt_host.hpp"
 
 #include <QAction>
@@ -25,6 +26,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <string_view>
 
 namespace zelmora::qt {
 
@@ -128,25 +130,25 @@ QAction* BoardFrame::action(BoardCommand command) const
 void BoardFrame::createCommands()
 {
     for (BoardCommandDesign const& design : boardCommands()) {
-        auto* action = new QAction(boardCommandIcon(design, layoutDirection()), QString::fromUtf8(design.text), this);
-        QString tooltip = QString::fromUtf8(design.tooltip);
-        if (!design.keys.isEmpty())
-            tooltip += QStringLiteral(" (%1)").arg(design.keys.front().toString(QKeySequence::NativeText));
+        auto* action = new QAction(boardCommandIcon(design, layoutDirection()), qtText(design.text), this);
+        QList<QKeySequence> const& keys = boardCommandKeys(design);
+        QString tooltip = qtText(design.tooltip);
+        if (!keys.isEmpty())
+            tooltip += QStringLiteral(" (%1)").arg(keys.front().toString(QKeySequence::NativeText));
         action->setToolTip(tooltip);
-        action->setShortcuts(design.keys);
+        action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
         action->setAutoRepeat(design.repeats);
         action->setCheckable(design.checkable);
         // Added to the window itself too, so that the keys work while the toolbar is hidden.
         addAction(action);
-        if (design.onToolbar) {
+        if (!design.icon.empty()) {
             m_toolbar->addAction(action);
             QWidget* button = m_toolbar->widgetForAction(action);
             button->setFocusPolicy(Qt::NoFocus);
-            if (design.command == BoardCommand::Algebra)
+            if (design.showsText)
                 static_cast<QToolButton*>(button)->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-            if (design.command == BoardCommand::Redo || design.command == BoardCommand::Save
-                || design.command == BoardCommand::Print)
+            if (design.gapAfter)
                 m_toolbar->addSeparator();
         }
         connect(action, &QAction::triggered, this, [this, command = design.command] { run(command); });
@@ -295,11 +297,7 @@ void BoardFrame::warn(QString const& message)
 void BoardFrame::setAlgebraText(QString const& text)
 {
     m_algebraText = text;
-    QString shown = text;
-    // A true minus sign reads better than a hyphen from afar; the leading mark keeps a line that
-    // starts with a digit or a bracket laid out right to left.
-    shown.replace(QLatin1Char('-'), QChar(0x2212));
-    m_band->setText(QChar(0x200F) + shown);
+    m_band->setText(QString::fromStdString(bandTextAsShown(text.toStdString())));
     fitBandFont();
 }
 

@@ -32,9 +32,11 @@ public:
 
     // What undo, redo, open, save and the band's text call; empty members stay disabled.
     void setActions(BoardActions);
-    // Brings the enabled states and the band's text up to date; the host calls it after every input.
+    // Brings the enabled states and the band's text up to date; the host calls it after every
+    // input that changed the board.
     void refresh();
 
+    // The band's text as the program makes it; the band shows it as every view does.
     void setAlgebraText(QString const&);
     QString algebraText() const;
     bool algebraShown() const;

@@ -3,22 +3,20 @@
 
 #include "board_connection.hpp"
 #include "font_setup.hpp"
-#include "program/open_saved_board.hpp"
-#include "program/windows.hpp"
+#include "program/board_file/board_file.hpp"
 
 #include <QMessageBox>
 
 #include <cstdio>
+#include <string>
 
 namespace zelmora::qt {
 
 Program::Program(int& argc, char** argv)
     : m_toolkit(argc, argv)
     , m_prepared(prepareToolkit())
-    , m_app(m_host, &createWindow)
 {
-    m_host.attach(m_app);
-    m_host.setBoardActions([this](Form& form) { return boardActionsFor(m_app, form); });
+    m_host.setBoardActions([this](Form& form) { return boardActionsFor(app(), form); });
 }
 
 bool Program::prepareToolkit()
@@ -34,13 +32,15 @@ bool Program::prepareToolkit()
 
 void Program::start()
 {
-    m_host.deliver([this] { m_app.show(startWindowName()); });
+    m_host.start();
 }
 
 void Program::openBoardFile(std::filesystem::path const& path)
 {
-    LoadResult result;
-    m_host.deliver([&] { result = openSavedBoardFile(m_app, path); });
+    std::string bytes;
+    LoadResult result = readBoardFileBytes(path, bytes);
+    if (result.loaded())
+        result = m_host.openSavedBoard(bytes);
     if (result.loaded() || m_host.failed())
         return;
     std::fprintf(stderr, "zelmora: %s not opened: %s\n", path.c_str(), result.detail.c_str());

@@ -11,7 +11,7 @@
 namespace zelmora::qt {
 
 // The program as it starts: the toolkit set up for Zelmora (its name, right-to-left layout, the
-// font substitutions), the host with its windows, and the runtime with every window of the program.
+// font substitutions), and the host with its windows around the program's session.
 class Program {
 public:
     Program(int& argc, char** argv);
@@ -24,7 +24,8 @@ public:
     int exec() { return QApplication::exec(); }
 
     QtHost& host() { return m_host; }
-    Application& app() { return m_app; }
+    // Once started.
+    Application& app() { return *m_host.application(); }
 
 private:
     static bool prepareToolkit();
@@ -32,7 +33,6 @@ private:
     QApplication m_toolkit;
     bool m_prepared;
     QtHost m_host;
-    Application m_app;
 };
 
 } // namespace zelmora::qt

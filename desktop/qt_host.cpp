@@ -4,7 +4,7 @@
 #include "board_frame.hpp"
 #include "form_view.hpp"
 #include "guide_window.hpp"
-#include "runtime/runtime_error.hpp"
+#include "program/windows.hpp"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -13,7 +13,7 @@
 #include <QMetaObject>
 #include <QScreen>
 
-#include <exception>
+#include <utility>
 
 namespace zelmora::qt {
 
@@ -28,25 +28,22 @@ QtHost::QtHost()
     installAccessibleForms();
 }
 
-namespace {
-
-// Boards have a title bar and get the tools around them; the menu, frameless, stays as designed.
-bool hasBoardTools(WindowDesign const& window)
-{
-    return window.titled;
-}
-
-} // namespace
-
 QtHost::~QtHost()
 {
     for (auto& [form, view] : m_views)
         delete view->window();
 }
 
+void QtHost::start()
+{
+    m_session = std::make_unique<Session>(*this, *this);
+    m_session->start();
+    showChanges();
+}
+
 void QtHost::attach(Application& app)
 {
-    m_app = &app;
+    m_session = std::make_unique<Session>(*this, *this, app);
 }
 
 void QtHost::setErrorHandler(std::function<void(QString const&)> handler)
@@ -61,40 +58,64 @@ void QtHost::setEndHandler(std::function<void(int)> handler)
 
 void QtHost::deliver(std::function<void()> const& input)
 {
-    if (m_failed || m_ended)
-        return;
-    m_accessibility.before(*m_app);
-    try {
-        input();
-    } catch (RuntimeError const& e) {
-        fail(QString::fromStdString(e.what()));
-    } catch (std::exception const& e) {
-        fail(QString::fromStdString(e.what()));
-    }
-    repaintAll();
-    if (!m_failed)
-        m_accessibility.after(*m_app, [this](Form const& form) { return viewOf(form); });
+    if (m_session && m_session->deliver([&](Application&) { input(); }))
+        showChanges();
 }
 
-void QtHost::fail(QString const& message)
+LoadResult QtHost::openSavedBoard(std::string_view bytes)
+{
+    if (!m_session)
+        return { Refusal::Busy, {}, "the program has not started" };
+    LoadResult result = m_session->openSavedBoard(bytes);
+    showChanges();
+    return result;
+}
+
+void QtHost::showChanges()
+{
+    Application const* app = application();
+    if (!app || m_failed)
+        return;
+    for (std::string const& name : m_session->takeChangedWindows())
+        if (Form const* form = app->window(name))
+            repaint(*form);
+    // Escape's meaning in a full-screen board hangs on a keyboard drag in any window.
+    bool const keyboardDrag = app->keyboardDragInProgress();
+    if (std::exchange(m_keyboardDrag, keyboardDrag) != keyboardDrag)
+        for (auto& [form, view] : m_views)
+            if (auto* frame = qobject_cast<BoardFrame*>(view->window()))
+                frame->refresh();
+    m_accessibility.after(*app, [this](Form const& form) { return viewOf(form); });
+    if (auto const announcement = std::exchange(m_announcement, std::nullopt))
+        m_accessibility.announce(*announcement->form, announcement->text, viewOf(*announcement->form));
+}
+
+void QtHost::repaint(Form const& form)
+{
+    FormView* view = viewOf(form);
+    if (!view)
+        return;
+    view->update();
+    if (auto* frame = qobject_cast<BoardFrame*>(view->window()))
+        frame->refresh();
+}
+
+void QtHost::programFailed(std::string const& message)
 {
     m_failed = true;
-    m_onError(message);
-    m_onEnd(1);
+    m_announcement.reset();
+    m_onError(QString::fromStdString(message));
+    end(1);
+}
+
+void QtHost::announce(Form const& form, std::string const& announcement)
+{
+    m_announcement = Announcement { &form, announcement };
 }
 
 void QtHost::setBoardActions(std::function<BoardActions(Form&)> actions)
 {
     m_boardActions = std::move(actions);
-}
-
-void QtHost::repaintAll()
-{
-    for (auto& [form, view] : m_views) {
-        view->update();
-        if (auto* frame = qobject_cast<BoardFrame*>(view->window()))
-            frame->refresh();
-    }
 }
 
 FormView* QtHost::viewOf(Form const& form) const
@@ -125,10 +146,10 @@ void QtHost::openGuide()
 
 void QtHost::windowShown(Form& form)
 {
-    auto* view = new FormView(*this, *m_app, form);
+    auto* view = new FormView(*this, *application(), form);
     m_views[&form] = view;
     QWidget* window = view;
-    if (hasBoardTools(form.window())) {
+    if (isBoardWindow(form.name())) {
         auto* frame = new BoardFrame(*this, view);
         if (m_boardActions)
             frame->setActions(m_boardActions(form));
@@ -173,13 +194,19 @@ void QtHost::windowClosed(Form& form)
     QMetaObject::invokeMethod(
         &m_queue,
         [this] {
-            if (m_app && m_app->running() && m_app->windowsFrontToBack().empty())
-                deliver([this] { m_app->end(); });
+            Application* app = application();
+            if (app && app->running() && app->windowsFrontToBack().empty())
+                deliver([app] { app->end(); });
         },
         Qt::QueuedConnection);
 }
 
 void QtHost::programEnded()
+{
+    end(0);
+}
+
+void QtHost::end(int status)
 {
     if (m_ended)
         return;
@@ -187,7 +214,7 @@ void QtHost::programEnded()
     // The guide is one of the program's windows too.
     if (m_guide)
         m_guide->close();
-    m_onEnd(0);
+    m_onEnd(status);
 }
 
 } // namespace zelmora::qt

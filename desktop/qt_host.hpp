@@ -4,6 +4,7 @@
 #include "accessible_form.hpp"
 #include "board_actions.hpp"
 #include "held_key_filter.hpp"
+#include "program/session.hpp"
 #include "runtime/application.hpp"
 #include "runtime/host.hpp"
 #include "system_sound.hpp"
@@ -14,6 +15,9 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace zelmora::qt {
 
@@ -21,22 +25,29 @@ class BoardFrame;
 class FormView;
 class GuideWindow;
 
-// The toolkit around the runtime: one top-level view per open window, the beep, and the end
-// of the program. Input from the views reaches the program through deliver().
-class QtHost final : public Host {
+// The toolkit around the program's session: one top-level view per open window, the beep, and
+// the end of the program. Input from the views reaches the program through deliver(), and only
+// the windows the session names as changed are repainted.
+class QtHost final : public Host, public SessionListener {
 public:
     QtHost();
     ~QtHost() override;
     QtHost(QtHost const&) = delete;
     QtHost& operator=(QtHost const&) = delete;
 
-    // The program the views feed their input to; set before the first window is shown.
+    // Starts the program, which the session makes and owns, on its start window.
+    void start();
+    // Or runs a program made elsewhere on this host (a test's); before its first window is shown.
     void attach(Application&);
-    Application* application() const { return m_app; }
+    // The running program; null before start() or attach().
+    Application* application() const { return m_session ? m_session->application() : nullptr; }
 
-    // Runs one piece of input for the program, then repaints every view: any window's controls
-    // may have changed. A runtime error ends the program with its message; nothing after it runs.
+    // Runs one piece of input for the program, then repaints the windows it changed. A runtime
+    // error ends the program with its message; nothing after it runs.
     void deliver(std::function<void()> const& input);
+    // A saved board opened on the board it names, as one input. (A board window's own Open loads
+    // through deliver(), as its toolbar's other actions do.)
+    LoadResult openSavedBoard(std::string_view bytes);
 
     // The widget that paints the window and takes its input.
     FormView* viewOf(Form const&) const;
@@ -55,6 +66,10 @@ public:
     void setEndHandler(std::function<void(int status)>);
     bool failed() const { return m_failed; }
 
+    // --- SessionListener -----------------------------------------------------------------
+    void programFailed(std::string const& message) override;
+    void announce(Form const&, std::string const& announcement) override;
+
     // --- Host ----------------------------------------------------------------------------
     void beep() override;
     // Opens the teacher's guide in its own window, or brings that window to the front.
@@ -65,16 +80,26 @@ public:
     void programEnded() override;
 
 private:
-    void repaintAll();
-    void fail(QString const& message);
+    // After each piece of input: the changed windows repainted, then what it did told to screen readers.
+    void showChanges();
+    void repaint(Form const&);
+    void end(int status);
 
-    Application* m_app = nullptr;
+    std::unique_ptr<Session> m_session;
     std::map<Form const*, FormView*> m_views;
     std::function<void(QString const&)> m_onError;
     std::function<void(int)> m_onEnd;
     std::function<BoardActions(Form&)> m_boardActions;
     bool m_failed = false;
     bool m_ended = false;
+    // Escape leaves full screen only while no tile is dragged by the keyboard, in every window.
+    bool m_keyboardDrag = false;
+    struct Announcement {
+        Form const* form;
+        std::string text;
+    };
+    // Told after the focus has moved, once the input has run.
+    std::optional<Announcement> m_announcement;
     // Owns the calls queued for later, so that none runs after the host is gone.
     QObject m_queue;
     std::unique_ptr<GuideWindow> m_guide;

@@ -14,13 +14,20 @@ Session::Session(Host& host, SessionListener& listener)
     , m_listener(listener)
 { }
 
+Session::Session(Host& host, SessionListener& listener, Application& app)
+    : m_host(host)
+    , m_listener(listener)
+    , m_app(&app)
+{ }
+
 Session::~Session() = default;
 
 void Session::start()
 {
     if (m_app)
         return;
-    m_app = std::make_unique<Application>(m_host, &createWindow);
+    m_owned = std::make_unique<Application>(m_host, &createWindow);
+    m_app = m_owned.get();
     deliver([](Application& app) { app.show(startWindowName()); });
 }
 
@@ -46,7 +53,7 @@ bool Session::deliver(std::function<void(Application&)> const& input)
         m_failed = true;
         m_failure = e.what();
         m_listener.programFailed(m_failure);
-        if (m_app->running())
+        if (m_owned && m_app->running())
             m_app->end();
         return true;
     }

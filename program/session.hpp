@@ -37,6 +37,10 @@ public:
 class Session {
 public:
     Session(Host&, SessionListener&);
+    // Runs an application made elsewhere on that host (a view's test that builds its own) in
+    // place of start(). It stays its maker's: after an error the session takes no more input for
+    // it, but leaves its windows open for the maker to look at and end.
+    Session(Host&, SessionListener&, Application&);
     ~Session();
     Session(Session const&) = delete;
     Session& operator=(Session const&) = delete;
@@ -49,8 +53,8 @@ public:
     // Why the program failed; empty while it has not.
     std::string const& failure() const { return m_failure; }
     // The program once started; null before.
-    Application* application() { return m_app.get(); }
-    Application const* application() const { return m_app.get(); }
+    Application* application() { return m_app; }
+    Application const* application() const { return m_app; }
     // The open window of that name; null when it is not open or the program does not run.
     Form* window(std::string_view name) const;
 
@@ -85,7 +89,8 @@ private:
 
     Host& m_host;
     SessionListener& m_listener;
-    std::unique_ptr<Application> m_app;
+    std::unique_ptr<Application> m_owned;
+    Application* m_app = nullptr;
     WindowChanges m_changes;
     bool m_failed = false;
     std::string m_failure;

@@ -11,7 +11,6 @@
 #include "desktop/form_view.hpp"
 #include "desktop/program.hpp"
 #include "program/board_file/board_file.hpp"
-#include "program/open_saved_board.hpp"
 #include "tools/script/script_runner.hpp"
 
 #include <QApplication>
@@ -81,8 +80,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     zelmora::qt::Program program(argc, argv);
     program.start();
-    zelmora::LoadResult loaded;
-    program.host().deliver([&] { loaded = zelmora::openSavedBoard(program.app(), board); });
+    zelmora::LoadResult const loaded = program.host().openSavedBoard(board);
     zelmora::Form* form = program.app().window(window);
     zelmora::qt::BoardFrame* frame = form ? program.host().frameOf(*form) : nullptr;
     if (!loaded.loaded() || !frame) {
