@@ -221,6 +221,9 @@ void BoardFrame::run(BoardCommand command)
     case BoardCommand::ShowToolbar:
         setToolbarShown(!toolbarShown());
         break;
+    case BoardCommand::Goal:
+        // The goal dialog comes with the desktop's tasks.
+        break;
     }
 }
 
