@@ -7,6 +7,8 @@ file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 # A script that opens files kept in the source tree (the lessons) names the tree @SOURCE_DIR@: it
 # runs as a copy with the tree's path written in, its lines where they were.
+# (Without the newer rules a script run by -P would read @SOURCE_DIR@ below as a variable.)
+cmake_policy(SET CMP0053 NEW)
 set(script_to_run "${SCRIPT}")
 file(READ "${SCRIPT}" script_text)
 string(FIND "${script_text}" "@SOURCE_DIR@" names_source_dir)
