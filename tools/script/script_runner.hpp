@@ -51,8 +51,9 @@ private:
     void print(std::vector<std::string> const& words);
     // undo, redo, save and load; false for any other command.
     bool runHistoryOrFileCommand(std::vector<std::string> const& words);
-    // goal W KIND EXPR and goal W none; false for any other command.
+    // goal W KIND EXPR, goal W none and prompt W TEXT; false for any other command.
     bool runTaskCommand(std::vector<std::string> const& words);
+    bool runPromptCommand(std::vector<std::string> const& words);
     Form& openWindow(std::string const& name);
     Control& visibleControl(Form&, std::string const& name);
     Application& app();

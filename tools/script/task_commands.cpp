@@ -10,8 +10,23 @@
 
 namespace zelmora {
 
+namespace {
+
+// The words from the first'th on, one blank between each, as a line of text.
+std::string joinedFrom(std::vector<std::string> const& words, std::size_t first)
+{
+    std::string text;
+    for (std::size_t i = first; i < words.size(); ++i)
+        text += (i > first ? " " : "") + words[i];
+    return text;
+}
+
+} // namespace
+
 bool ScriptRunner::runTaskCommand(std::vector<std::string> const& words)
 {
+    if (words[0] == "prompt")
+        return runPromptCommand(words);
     if (words[0] != "goal")
         return false;
     if (words.size() < 3 || (words[2] == "none" && words.size() != 3))
@@ -22,12 +37,27 @@ bool ScriptRunner::runTaskCommand(std::vector<std::string> const& words)
         return true;
     }
     // Blanks mean nothing in an expression, so the words after the kind are the expression.
-    std::string expression;
-    for (std::size_t i = 3; i < words.size(); ++i)
-        expression += (i > 3 ? " " : "") + words[i];
+    std::string const expression = joinedFrom(words, 3);
     auto const kind = goalKindNamed(words[2]);
     if (!kind || !setGoal(form, *kind, expression).set)
         m_out << form.name() << ".goal=refused\n";
+    return true;
+}
+
+// The line the learner reads above the goal, as a teacher writes it in the goal dialog. The goal
+// stays as it is, its steps too: only the words above it change.
+bool ScriptRunner::runPromptCommand(std::vector<std::string> const& words)
+{
+    if (words.size() < 2)
+        throw LineError { "wrong number of words for prompt" };
+    Form& form = openWindow(words[1]);
+    auto const goal = goalOf(form);
+    std::string prompt = joinedFrom(words, 2);
+    if (!goal || !promptProblem(prompt).empty()) {
+        m_out << form.name() << ".prompt=refused\n";
+        return true;
+    }
+    setReadGoal(form, *goal, std::move(prompt));
     return true;
 }
 

@@ -1,0 +1,11 @@
+# b4-07, solve 3x-2=x+4: the equation laid out on the pans, each term in its region
+drag frmZelmora5 Command1(0) 0 0 900 600
+drag frmZelmora5 Command1(1) 0 0 900 1100
+drag frmZelmora5 Command1(2) 0 0 900 1600
+drag frmZelmora5 Command1(30) 0 0 2500 3300
+drag frmZelmora5 Command1(31) 0 0 2950 3300
+drag frmZelmora5 Command1(3) 0 0 7620 600
+drag frmZelmora5 Command1(32) 0 0 9220 600
+drag frmZelmora5 Command1(33) 0 0 9670 600
+drag frmZelmora5 Command1(34) 0 0 10120 600
+drag frmZelmora5 Command1(35) 0 0 9220 1100
