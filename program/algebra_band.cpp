@@ -66,9 +66,13 @@ std::string algebraBandText(Form const& form)
 
 std::string bandTextAsShown(Form const& form)
 {
-    std::string const text = algebraBandText(form);
+    return asShownInBand(algebraBandText(form));
+}
+
+std::string asShownInBand(std::string_view text)
+{
     if (text.empty())
-        return text;
+        return {};
     std::string shown = "\u200f";
     for (char const ch : text)
         shown += ch == '-' ? std::string("\u2212") : std::string(1, ch);

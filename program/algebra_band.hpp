@@ -5,6 +5,7 @@
 #include "runtime/form.hpp"
 
 #include <string>
+#include <string_view>
 
 namespace zelmora {
 
@@ -22,6 +23,8 @@ std::string algebraBandText(Form const&);
 // the back of a room, and a leading right-to-left mark, so that a line that starts with a digit or
 // a bracket is still laid out right to left.
 std::string bandTextAsShown(Form const&);
+// Any text of the band's algebra shown that way, such as a goal previewed before it is set.
+std::string asShownInBand(std::string_view);
 
 // A companion of a window that puts text around the board's algebra in the band.
 class BandFrame {
