@@ -23,7 +23,8 @@ std::string algebraBandText(Form const&);
 // the back of a room, and a leading right-to-left mark, so that a line that starts with a digit or
 // a bracket is still laid out right to left.
 std::string bandTextAsShown(Form const&);
-// The same for a band's text made elsewhere (as algebraBandText gives it).
+// The same for a band's text made elsewhere (as algebraBandText gives it), or any text of the
+// band's algebra, such as a goal previewed before it is set.
 std::string bandTextAsShown(std::string_view bandText);
 
 // A companion of a window that puts text around the board's algebra in the band.

@@ -16,7 +16,9 @@ struct GoalEditorTexts {
     std::string_view title = "هدف اللوحة";
     std::string_view kind = "نوع الهدف:";
     std::string_view expression = "المقدار:";
-    std::string_view expressionHelp = "مثل x^2+5x+6 أو س^2+5س+6، والأقواس للعوامل: (x+2)(x+3)";
+    // The expressions in Latin letters are isolated left to right: in a right-to-left line their
+    // digits and brackets would otherwise be reordered ("(x+3)(x+2)").
+    std::string_view expressionHelp = "مثل \u2066x^2+5x+6\u2069 أو س^2+5س+6، والأقواس للعوامل: \u2066(x+2)(x+3)\u2069";
     std::string_view prompt = "سؤال للمتعلم (اختياري):";
     std::string_view preview = "كما سيظهر:";
     std::string_view set = "تحديد الهدف";

@@ -26,5 +26,9 @@ EMSCRIPTEN_BINDINGS(zelmora)
         .function("redo", &WebProgram::redo)
         .function("saveBoard", &WebProgram::saveBoard)
         .function("openBoard", &WebProgram::openBoard)
-        .class_function("boardFileLimit", &WebProgram::boardFileLimit);
+        .class_function("boardFileLimit", &WebProgram::boardFileLimit)
+        .function("goalPanel", &WebProgram::goalPanel)
+        .function("previewGoal", &WebProgram::previewGoal)
+        .function("setGoal", &WebProgram::setGoal)
+        .function("removeGoal", &WebProgram::removeGoal);
 }

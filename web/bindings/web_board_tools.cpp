@@ -9,6 +9,7 @@
 #include "program/board_commands.hpp"
 #include "program/board_file/board_file.hpp"
 #include "program/board_file/refusal_messages.hpp"
+#include "program/tasks/tasks.hpp"
 #include "program/windows.hpp"
 
 #include <nlohmann/json.hpp>
@@ -62,7 +63,7 @@ std::string WebProgram::tools(std::string const& window) const
     auto const number = boardNumber(form->name());
     return nlohmann::json {
         { "board", number ? nlohmann::json(*number) : nlohmann::json() }, { "canUndo", app.canUndo(*form) },
-        { "canRedo", app.canRedo(*form) },
+        { "canRedo", app.canRedo(*form) }, { "task", goalOf(*form).has_value() },
         { "algebra", number ? nlohmann::json { { "text", bandTextAsShown(*form) } } : nlohmann::json() },
         { "names", accessibleNames(*form) }
     }.dump();

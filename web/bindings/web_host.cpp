@@ -20,4 +20,9 @@ void WebHost::windowClosed(Form& form)
     m_events.push_back({ "closed", form.name() });
 }
 
+void WebHost::goalReached(Form& form)
+{
+    m_events.push_back({ "goal", form.name() });
+}
+
 } // namespace zelmora::web

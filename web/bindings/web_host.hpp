@@ -13,7 +13,7 @@ namespace zelmora::web {
 // What the core asked of the page, in order, for the page to act on after each call: the core
 // cannot call into the page while one of its handlers runs, and need not.
 struct HostEvent {
-    std::string type;   // beep, guide, shown, raised, closed, ended, error, announce
+    std::string type;   // beep, guide, shown, raised, closed, ended, error, announce, goal
     std::string detail; // the window's name, an error's message, or what to announce
 };
 
@@ -26,6 +26,8 @@ public:
     void windowRaised(Form&) override;
     void windowClosed(Form&) override;
     void programEnded() override { m_events.push_back({ "ended", {} }); }
+    // The page plays its chime; the session announces the praise itself.
+    void goalReached(Form&) override;
     void programFailed(std::string const& message) override { m_events.push_back({ "error", message }); }
     // What a learner who cannot see the board should hear: a drop, a task, its feedback.
     void announce(Form const&, std::string const& announcement) override

@@ -43,8 +43,9 @@ public:
     // Every board command, as board_commands.hpp describes it, in bar order: [{"id", "text",
     // "tooltip", "icon", "keys", "checkable", "repeats", "gapAfter", "showsText"}].
     static std::string boardCommands();
-    // {"board": n or null, "canUndo", "canRedo", "algebra": {"text"} or null, "names": [...]}, or
-    // null when the window is not open. The algebra's text is the band's as every view shows it;
+    // {"board": n or null, "canUndo", "canRedo", "task", "algebra": {"text"} or null, "names": [...]},
+    // or null when the window is not open. "task" says the window has a goal; the algebra's text
+    // is the band's as every view shows it;
     // each name is {"control", "name", "role", "left", "top", "width", "height", "focused"}.
     std::string tools(std::string const& window) const;
     void undo(std::string const& window);
@@ -56,6 +57,23 @@ public:
     // board. "window" is the board the file went to, or "" when it went to none.
     std::string openBoard(std::string const& window, std::string const& bytes);
     static std::size_t boardFileLimit();
+
+    // --- the board window's goal panel (web_goal_panel.cpp) ------------------------------------
+    // {"texts": {"title", "kind", "expression", "expressionHelp", "prompt", "preview", "set",
+    // "remove", "cancel"}, "kinds": [{"kind", "name", "example"}], "goal": {"kind", "expression",
+    // "prompt"} or null}: the panel's words, the kinds of goal that fit the board (by the names
+    // scripts use, with their Arabic names and an example) and the goal the window holds; null
+    // when the window is not an open board.
+    std::string goalPanel(std::string const& window) const;
+    // {"settable", "text"}: the goal in Arabic words and the band's notation once it can be set,
+    // else why not, in one short Arabic sentence.
+    std::string previewGoal(std::string const& window, std::string const& kind, std::string const& expression,
+        std::string const& prompt) const;
+    // {"set", "problem"}: the goal set through the session, with the tiles as they stand as the
+    // task's starting board, or refused with the reason and the window unchanged.
+    std::string setGoal(
+        std::string const& window, std::string const& kind, std::string const& expression, std::string const& prompt);
+    void removeGoal(std::string const& window);
 
     // The session itself, for the page's script console.
     Session& session() { return m_session; }

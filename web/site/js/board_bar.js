@@ -44,6 +44,8 @@ export class BoardBar {
     this.band.setAttribute("aria-label", "الجبر");
     frame.el.append(this.band);
     this.text = "";
+    this.lines = 2;
+    this.task = false;
     new ResizeObserver(() => this.fitBand()).observe(frame.el);
   }
 
@@ -55,10 +57,23 @@ export class BoardBar {
   update(tools) {
     this.buttons.get("undo").disabled = !tools.canUndo;
     this.buttons.get("redo").disabled = !tools.canRedo;
+    // A task given to the board (from the goal panel, a task file or a script) is shown at once:
+    // the learner reads the goal and its feedback in the band.
+    if (tools.task && !this.task) this.setBandShown(true);
+    this.task = tools.task;
     const text = tools.algebra?.text ?? "";
     if (text === this.text) return null;
     this.text = text;
     this.band.textContent = text;
+    // A task's goal, question and feedback come as lines of their own around the algebra; the band
+    // makes room for every line rather than cut the feedback off, and keeps that room while the
+    // task stands, as the number of lines does.
+    const lines = Math.max(2, text.split("\n").length);
+    if (lines !== this.lines) {
+      this.lines = lines;
+      this.band.style.setProperty("--lines", String(lines));
+      this.fitBand();
+    }
     return this.bandShown ? text : null;
   }
 
@@ -79,8 +94,8 @@ export class BoardBar {
   fitBand() {
     if (!this.bandShown) return;
     const grown = BAND_PIXELS_AT_NATURAL_WIDTH * this.frame.el.clientWidth / NATURAL_WIDTH;
-    // Its two lines never take more than a fifth of the page, as on a phone held sideways.
-    const size = Math.min(Math.max(grown, BAND_PIXELS_AT_NATURAL_WIDTH), 160, window.innerHeight / 10);
+    // Its lines never take more than a fifth of the page, as on a phone held sideways.
+    const size = Math.min(Math.max(grown, BAND_PIXELS_AT_NATURAL_WIDTH), 160, window.innerHeight / 5 / this.lines);
     this.band.style.fontSize = `${Math.max(16, Math.round(size))}px`;
   }
 }

@@ -5,6 +5,7 @@
 import { BoardBar } from "./board_bar.js";
 import { commandForKey, pageCommands } from "./board_commands.js";
 import { boardPicture, copyPicture, download, openBoardFile, printPicture } from "./board_output.js";
+import { GoalPanel } from "./goal_panel.js";
 
 const BOARD_FILE_TYPE = "application/x-zelmora-board";
 
@@ -31,6 +32,7 @@ export function attachBoardTools(desktop, { notify, announce, printHolder }) {
     if (file && pickingFor) open(pickingFor, file);
   });
 
+  const goalPanel = new GoalPanel(desktop);
   const failed = (message) => () => notify(message);
   const actions = {
     undo: (frame) => desktop.deliver((core) => core.undo(frame.name)),
@@ -50,14 +52,19 @@ export function attachBoardTools(desktop, { notify, announce, printHolder }) {
       if (bar.bandShown) announce(bar.text);
     },
     toolbar: (frame) => bars.get(frame.name).setToolbarShown(frame.toolbar.hidden),
+    goal: (frame) => goalPanel.open(frame),
   };
+  // The board keeps the keyboard after a command, unless the command opened the goal panel, which
+  // gives it back when it closes.
   const run = (id, frame) => {
     actions[id](frame);
-    if (frame.el.isConnected) frame.focusBoard();
+    if (frame.el.isConnected && !goalPanel.isOpen) frame.focusBoard();
   };
 
   // The keys act on the board that has the keyboard, else on the front window if it is a board.
+  // A dialog's fields keep their own keys: Ctrl+Z there undoes typing, not a move on the board.
   window.addEventListener("keydown", (e) => {
+    if (e.target.closest?.("dialog")) return;
     const command = commandForKey(pageCommands(desktop.core), e);
     if (!command) return;
     if (command.id === "copyPicture" && !window.getSelection()?.isCollapsed) return; // copying text

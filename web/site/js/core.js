@@ -56,4 +56,11 @@ export class Core {
   // A file's bytes (a Uint8Array) into the window, or into the board it names when win is "".
   openBoard(win, bytes) { return JSON.parse(this.program.openBoard(win, bytes)); }
   get boardFileLimit() { return Number(this.module.Program.boardFileLimit()); }
+
+  // The board window's goal panel: its words, kinds and held goal, or null for no open board; what
+  // the core makes of the teacher's expression as typed; the goal set (or refused) and removed.
+  goalPanel(win) { return JSON.parse(this.program.goalPanel(win)); }
+  previewGoal(win, kind, expression, prompt) { return JSON.parse(this.program.previewGoal(win, kind, expression, prompt)); }
+  setGoal(win, kind, expression, prompt) { return JSON.parse(this.program.setGoal(win, kind, expression, prompt)); }
+  removeGoal(win) { this.program.removeGoal(win); }
 }

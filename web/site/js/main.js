@@ -11,7 +11,7 @@ import { createGuideViewer } from "./guide_viewer.js";
 import { attachKeyboardInput } from "./keyboard_input.js";
 import { loadPictures, picturesOf } from "./pictures.js";
 import { attachPointerInput } from "./pointer_input.js";
-import { bell, enableSoundOnGesture } from "./sound.js";
+import { bell, chime, enableSoundOnGesture } from "./sound.js";
 import { installHook } from "./test_hook.js";
 
 // `running` settles once the core runs the page's windows (until then the first screen stands in).
@@ -43,6 +43,7 @@ function onEvents(events) {
   for (const event of events) {
     switch (event.type) {
       case "beep": bell(); break;
+      case "goal": chime(); break;
       case "guide": guide.open(); break;
       case "shown":
       case "raised": app.desktop.whenPainted(focusFront); break;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // window.zelmora: zelmora-script lines run against the program on the page, and where a window's
 // client area lies, so that tests and other tools can aim real pointer events at a twip position.
+import { played } from "./sound.js";
+
 export function installHook(app) {
   window.zelmora = {
     // Resolves to what the lines print; a line that cannot run rejects with its message.
@@ -28,6 +30,8 @@ export function installHook(app) {
       app.desktop.settle();
     },
     get ready() { return app.ready; },
+    // How many of each sound the page has played: {bell, chime}.
+    get sounds() { return { ...played }; },
     // When the page last finished painting after input, for the benchmarks.
     get lastRenderEnd() { return app.desktop?.lastRenderEnd ?? 0; },
   };
