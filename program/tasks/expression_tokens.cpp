@@ -101,4 +101,56 @@ std::vector<Token> tokenize(std::string_view text)
     return tokens;
 }
 
+std::string inBandNotation(std::vector<Token> const& tokens)
+{
+    std::string text;
+    TokenKind previous = TokenKind::End;
+    auto const isLetter = [](TokenKind k) { return k == TokenKind::X || k == TokenKind::Y; };
+    // A sign after nothing, an opening bracket, an equals sign or another sign begins its term.
+    auto const beginsTerm = [](TokenKind before) {
+        return before == TokenKind::End || before == TokenKind::Open || before == TokenKind::Equals
+            || before == TokenKind::Plus || before == TokenKind::Minus || before == TokenKind::Times;
+    };
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        Token const& token = tokens[i];
+        switch (token.kind) {
+        case TokenKind::Number:
+            text += previous == TokenKind::Power && token.number == 2 ? "²" : std::to_string(token.number);
+            break;
+        case TokenKind::X:
+        case TokenKind::Y:
+            text += std::string(isLetter(previous) || previous == TokenKind::Squared ? " " : "")
+                + (token.kind == TokenKind::X ? "س" : "ص");
+            break;
+        case TokenKind::Power:
+            break;
+        case TokenKind::Squared:
+            text += "²";
+            break;
+        case TokenKind::Plus:
+        case TokenKind::Minus: {
+            std::string const sign = token.kind == TokenKind::Plus ? "+" : "-";
+            text += beginsTerm(previous) ? sign : " " + sign + " ";
+            break;
+        }
+        case TokenKind::Times:
+            text += "×";
+            break;
+        case TokenKind::Open:
+            text += "(";
+            break;
+        case TokenKind::Close:
+            text += ")";
+            break;
+        case TokenKind::Equals:
+            text += " = ";
+            break;
+        case TokenKind::End:
+            break;
+        }
+        previous = token.kind;
+    }
+    return text;
+}
+
 } // namespace zelmora

@@ -30,4 +30,9 @@ inline constexpr std::int64_t largestNumber = 9999;
 // in an expression or for a number that is too large.
 std::vector<Token> tokenize(std::string_view text);
 
+// The tokens written again in the band's notation, in the order they were typed: "س" and "ص" for
+// the letters, "²" for a square, blanks around the signs between terms, none after a sign that
+// begins a term, and a blank between two letters, which the band never joins ("س ص").
+std::string inBandNotation(std::vector<Token> const&);
+
 } // namespace zelmora

@@ -2,6 +2,7 @@
 #include "goal.hpp"
 
 #include "board_reading.hpp"
+#include "expression_tokens.hpp"
 #include "factoring.hpp"
 
 #include <array>
@@ -86,6 +87,11 @@ Reading<Goal> readGoal(GoalKind kind, std::string_view expression)
 {
     Goal goal;
     goal.kind = kind;
+    try {
+        goal.written = inBandNotation(tokenize(expression));
+    } catch (Unreadable const& u) {
+        return { std::nullopt, u.problem };
+    }
     if (kind == GoalKind::Multiply) {
         auto const factors = readTwoFactors(expression);
         if (!factors.read())
@@ -149,7 +155,8 @@ std::string goalText(Goal const& goal)
 
 std::string goalWords(Goal const& goal)
 {
-    return std::string(wordsOf(goal.kind).arabic) + " " + goalText(goal);
+    bool const asWritten = goal.kind == GoalKind::Simplify && !goal.written.empty();
+    return std::string(wordsOf(goal.kind).arabic) + " " + (asWritten ? goal.written : goalText(goal));
 }
 
 } // namespace zelmora

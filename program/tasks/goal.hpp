@@ -23,6 +23,9 @@ struct Goal {
     Polynomial second;         // multiply: the second factor; solve: the right side
     Polynomial target;         // multiply: the product; factor and simplify: the polynomial
     std::int64_t solution = 0; // solve: the value of x
+    // The goal as the teacher wrote it, in the band's notation: "(3س + 2) - (س + 1)". A simplify
+    // goal is shown this way, since its collected text would give the answer away.
+    std::string written;
 
     friend bool operator==(Goal const&, Goal const&) = default;
 };
@@ -43,7 +46,8 @@ std::string goalMisfit(Goal const&, Form const&);
 
 // In the notation of the board's algebra: "(س + 2)(س + 3)", "س² + 5س + 6", "2س + 3 = 7".
 std::string goalText(Goal const&);
-// The goal in Arabic words and that notation, as the band shows it: "حلّل س² + 5س + 6".
+// The goal in Arabic words and that notation, as the band shows it: "حلّل س² + 5س + 6"; a
+// simplify goal as written: "بسّط (3س + 2) - (س + 1)".
 std::string goalWords(Goal const&);
 
 } // namespace zelmora

@@ -39,7 +39,8 @@ GoalPreview previewGoal(Form const& form, GoalKind kind, std::string_view expres
         return { false, misfit };
     if (auto const problem = promptProblem(prompt); !problem.empty())
         return { false, problem };
-    return { true, goalWords(*goal.value) };
+    // Shown back as typed, so that the teacher sees what was read where it was typed.
+    return { true, std::string(kindInArabic(kind)) + " " + goal.value->written };
 }
 
 } // namespace zelmora

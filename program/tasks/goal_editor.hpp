@@ -38,8 +38,9 @@ struct GoalKindChoice {
 // board.
 std::vector<GoalKindChoice> goalKindsFor(Form const&);
 
-// What the dialog shows under the expression as the teacher types: the goal in Arabic words and
-// notation once it can be set, else one short Arabic sentence saying why not.
+// What the dialog shows under the expression as the teacher types: the goal in Arabic words and,
+// as typed, in the band's notation, once it can be set; else one short Arabic sentence saying why
+// not.
 struct GoalPreview {
     bool settable = false;
     std::string text;

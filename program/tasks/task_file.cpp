@@ -94,7 +94,8 @@ std::string saveTask(Form const& form)
     json file = json::parse(board);
     file[std::string(board_file::taskKey)] = json {
         { "kind", kindName(goal->kind) },
-        { "goal", goalText(*goal) },
+        // As the teacher wrote it, which the reader reads again to the same goal.
+        { "goal", goal->written.empty() ? goalText(*goal) : goal->written },
         { "prompt", promptOf(form) },
         { "steps", stepsOf(form) },
     };

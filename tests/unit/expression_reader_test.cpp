@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program/tasks/expression_reader.hpp"
 
+#include "program/tasks/expression_tokens.hpp"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -115,6 +117,15 @@ TEST(ExpressionReader, AnyInputIsReadOrRefused)
             { readPolynomial(text).problem, readTwoFactors(text).problem, readLinearEquation(text).problem })
             EXPECT_TRUE(problem.empty() || problem.size() < 200) << text;
     }
+}
+
+// A goal is shown back as the teacher typed it, in the band's notation, whichever letters and signs
+// were typed.
+TEST(ExpressionReader, WritesBackAsTypedInTheBandsNotation)
+{
+    EXPECT_EQ(inBandNotation(tokenize("(3x+2)-(x+1)")), "(3س + 2) - (س + 1)");
+    EXPECT_EQ(inBandNotation(tokenize("-x^2 + 2xy -y*y")), "-س² + 2س ص - ص×ص");
+    EXPECT_EQ(inBandNotation(tokenize("س²−5 = -3")), "س² - 5 = -3");
 }
 
 } // namespace
