@@ -38,6 +38,9 @@ bool onlyMissing(Polynomial const& inside, Polynomial const& product)
 GoalCheck checkRectangle(Goal const& goal, Polynomial const& a, Polynomial const& b, Polynomial const& inside)
 {
     Polynomial const product = multiplyLinear(a, b);
+    // Nothing along the sides yet: the first thing to do is to lay out the factors.
+    if (a.isZero() && b.isZero())
+        return open("ابدأ بوضع العاملين على ضلعي المستطيل");
     if (goal.kind == GoalKind::Multiply) {
         bool const given = a == goal.first && b == goal.second;
         bool const swapped = a == goal.second && b == goal.first;
