@@ -2,8 +2,8 @@
 // zelmora-guide-screenshot OUT.png [WIDTH HEIGHT]: the teacher's guide window as it first opens,
 // painted to a PNG file, for the documentation.
 
-#include "font_setup.hpp"
-#include "guide_window.hpp"
+#include "desktop/font_setup.hpp"
+#include "desktop/guide_window.hpp"
 
 #include <QApplication>
 #include <QImage>

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the pictures of the teacher's guide with zelmora-screenshot, each from the script that
 # leads the board to the state it shows. Run from the repository root after a change to a board:
-#     assets/guide/render_pictures.sh [BUILD_DIR]
+#     tools/screenshot/render_pictures.sh [BUILD_DIR]
 set -euo pipefail
 build=${1:-build}
 shot=$build/tools/screenshot/zelmora-screenshot
@@ -21,5 +21,5 @@ frame=$build/tools/screenshot/zelmora-frame-screenshot
 "$frame" "$here/board4.zs" frmZelmora5 "$here/band4.png" band-only
 # The menu and the guide's first page for the README.
 "$shot" "$here/menu.zs" frmZelmora docs/menu.png
-"$build/desktop/zelmora-guide-screenshot" docs/guide.png
+"$build/tools/screenshot/zelmora-guide-screenshot" docs/guide.png
 cp "$here/tools.png" docs/board-window.png
