@@ -224,6 +224,9 @@ void BoardFrame::run(BoardCommand command)
     case BoardCommand::Goal:
         // The goal dialog comes with the desktop's tasks.
         break;
+    case BoardCommand::Lessons:
+        // The desktop's lesson list is yet to come; the page has its own.
+        break;
     }
 }
 

@@ -8,7 +8,7 @@ namespace {
 using enum BoardCommand;
 
 // clang-format off
-constexpr std::array<BoardCommandDesign, 12> table { {
+constexpr std::array<BoardCommandDesign, 13> table { {
     // command       id                 text                    tooltip
     //     icon              theme icon          keys                          checkable repeats gapAfter showsText
     { Undo,          "undo",            "تراجع",                "تراجع عن آخر حركة",
@@ -31,6 +31,8 @@ constexpr std::array<BoardCommandDesign, 12> table { {
         "algebra",       "",                 { "F2" },                     true,  false, false, true  },
     { Goal,          "goal",            "الهدف",                "تحديد هدف للمتعلم على هذه اللوحة، يتحقق منه البرنامج بعد كل حركة",
         "goal",          "",                 { "Ctrl+G" },                 false, false, false, false },
+    { Lessons,       "lessons",         "الدروس",               "اختيار درس من الدروس الجاهزة لكل لوحة",
+        "lessons",       "",                 { "Ctrl+L" },                 false, false, false, true  },
     { ShowToolbar,   "toolbar",         "شريط الأدوات",         "إظهار شريط الأدوات أو إخفاؤه",
         "",              "",                 { "F10" },                    true,  false, false, false },
     { LeaveFullScreen, "leaveFullScreen", "الخروج من ملء الشاشة", "الخروج من ملء الشاشة",

@@ -21,6 +21,7 @@ enum class BoardCommand {
     ShowToolbar,
     LeaveFullScreen,
     Goal,
+    Lessons,
 };
 
 // How one command looks and is reached. Keys are written as "Ctrl+Shift+Z", "F11" or "Escape";

@@ -30,5 +30,9 @@ EMSCRIPTEN_BINDINGS(zelmora)
         .function("goalPanel", &WebProgram::goalPanel)
         .function("previewGoal", &WebProgram::previewGoal)
         .function("setGoal", &WebProgram::setGoal)
-        .function("removeGoal", &WebProgram::removeGoal);
+        .function("removeGoal", &WebProgram::removeGoal)
+        .class_function("lessonList", &WebProgram::lessonList)
+        .class_function("lessonInGuide", &WebProgram::lessonInGuide)
+        .function("openLesson", &WebProgram::openLesson)
+        .function("heldLesson", &WebProgram::heldLesson);
 }

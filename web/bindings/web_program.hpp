@@ -3,6 +3,7 @@
 
 #include "web_host.hpp"
 
+#include "program/lessons/lesson_set.hpp"
 #include "program/session.hpp"
 
 #include <cstddef>
@@ -75,6 +76,18 @@ public:
         std::string const& window, std::string const& kind, std::string const& expression, std::string const& prompt);
     void removeGoal(std::string const& window);
 
+    // --- the built-in lessons (web_lessons.cpp) -----------------------------------------------
+    // {"texts": {"title", "solved", "close", "openLesson", "unavailable"}, "boards": [{"window",
+    // "name", "lessons": [{"id", "title"}]}], "problem"}: the lesson table's text as the list shown
+    // from that window groups it (its board first); no boards and the reason when it is refused.
+    static std::string lessonList(std::string const& table, std::string const& window);
+    // {"id", "title", "link"} of the lesson a mark in the guide's section names, or null.
+    static std::string lessonInGuide(std::string const& table, std::string const& anchor, std::string const& id);
+    // As openBoard into the board the file names; the board then holds the lesson ID.
+    std::string openLesson(std::string const& id, std::string const& bytes);
+    // The lesson the window holds (its goal is still the lesson's), or "".
+    std::string heldLesson(std::string const& window) const;
+
     // The session itself, for the page's script console.
     Session& session() { return m_session; }
 
@@ -83,6 +96,7 @@ private:
 
     WebHost m_host;
     Session m_session { m_host, m_host };
+    HeldLessons m_lessons;
 };
 
 } // namespace zelmora::web

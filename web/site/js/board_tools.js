@@ -9,7 +9,7 @@ import { GoalPanel } from "./goal_panel.js";
 
 const BOARD_FILE_TYPE = "application/x-zelmora-board";
 
-export function attachBoardTools(desktop, { notify, announce, printHolder }) {
+export function attachBoardTools(desktop, { notify, announce, printHolder, lessons }) {
   const bars = new Map(); // window name -> BoardBar
   const picker = Object.assign(document.createElement("input"),
     { type: "file", accept: `.zelmora,${BOARD_FILE_TYPE}`, hidden: true });
@@ -53,12 +53,13 @@ export function attachBoardTools(desktop, { notify, announce, printHolder }) {
     },
     toolbar: (frame) => bars.get(frame.name).setToolbarShown(frame.toolbar.hidden),
     goal: (frame) => goalPanel.open(frame),
+    lessons: (frame) => lessons.openList(frame),
   };
-  // The board keeps the keyboard after a command, unless the command opened the goal panel, which
-  // gives it back when it closes.
+  // The board keeps the keyboard after a command, unless the command opened the goal panel or the
+  // lesson list, which give it back when they close.
   const run = (id, frame) => {
     actions[id](frame);
-    if (frame.el.isConnected && !goalPanel.isOpen) frame.focusBoard();
+    if (frame.el.isConnected && !goalPanel.isOpen && !lessons.isOpen) frame.focusBoard();
   };
 
   // The keys act on the board that has the keyboard, else on the front window if it is a board.

@@ -63,4 +63,11 @@ export class Core {
   previewGoal(win, kind, expression, prompt) { return JSON.parse(this.program.previewGoal(win, kind, expression, prompt)); }
   setGoal(win, kind, expression, prompt) { return JSON.parse(this.program.setGoal(win, kind, expression, prompt)); }
   removeGoal(win) { this.program.removeGoal(win); }
+
+  // The built-in lessons: the table's text as the list shown from a window groups it, the lesson a
+  // mark in the guide names, a lesson's file opened into its board, and the lesson a board holds.
+  lessonList(table, win) { return JSON.parse(this.module.Program.lessonList(table, win ?? "")); }
+  lessonInGuide(table, anchor, id) { return JSON.parse(this.module.Program.lessonInGuide(table, anchor, id)); }
+  openLesson(id, bytes) { return JSON.parse(this.program.openLesson(id, bytes)); }
+  heldLesson(win) { return this.program.heldLesson(win); }
 }

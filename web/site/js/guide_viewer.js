@@ -2,7 +2,8 @@
 // The teacher's guide, right to left, in a panel over the page; Escape or its close box shuts it.
 // Its frame is made when the guide first opens: a frame costs a whole document and script context,
 // which the start of the program need not wait for.
-export function createGuideViewer(panel) {
+// onRead(document) is called with the guide once it is read, for the page to add to it.
+export function createGuideViewer(panel, { onRead = () => {} } = {}) {
   let frame = null;
   const close = () => { panel.hidden = true; };
   panel.querySelector("#guide-close").addEventListener("click", close);
@@ -13,6 +14,7 @@ export function createGuideViewer(panel) {
         frame = document.createElement("iframe");
         frame.title = "دليل المعلم";
         frame.src = "guide/guide.html";
+        frame.addEventListener("load", () => { if (frame.contentDocument) onRead(frame.contentDocument); });
         panel.append(frame);
       }
       panel.hidden = false;

@@ -3,12 +3,14 @@
 // guide, the sound and the offline copy.
 import { afterNextPaint } from "./after_paint.js";
 import { createAnnouncer } from "./announcer.js";
+import { BoardKeeper, restoreKeptBoards } from "./board_keeper.js";
 import { attachBoardTools } from "./board_tools.js";
 import { Desktop } from "./desktop.js";
 import { FirstScreen } from "./first_screen.js";
 import { loadAllFaces, loadFacesFor } from "./fonts.js";
 import { createGuideViewer } from "./guide_viewer.js";
 import { attachKeyboardInput } from "./keyboard_input.js";
+import { Lessons } from "./lessons.js";
 import { loadPictures, picturesOf } from "./pictures.js";
 import { attachPointerInput } from "./pointer_input.js";
 import { bell, chime, enableSoundOnGesture } from "./sound.js";
@@ -21,10 +23,13 @@ installHook(app);
 
 const ended = document.getElementById("ended");
 const failure = document.getElementById("failure");
-const guide = createGuideViewer(document.getElementById("guide"));
+let lessons = null; // made with the windows; the guide links to them once it is read
+const guide = createGuideViewer(document.getElementById("guide"),
+  { onRead: (doc) => lessons?.linkGuide(doc, () => guide.close()) });
 const announce = createAnnouncer(document.getElementById("announcer"));
 const notice = document.getElementById("notice");
 let noticeTimer = 0;
+let keeper = null; // keeps the open boards once the kept ones are back
 
 // A message for the teacher in the page, such as why a file was not opened; it goes by itself.
 function notify(message) {
@@ -43,7 +48,7 @@ function onEvents(events) {
   for (const event of events) {
     switch (event.type) {
       case "beep": bell(); break;
-      case "goal": chime(); break;
+      case "goal": chime(); lessons.goalReached(event.detail); break;
       case "guide": guide.open(); break;
       case "shown":
       case "raised": app.desktop.whenPainted(focusFront); break;
@@ -61,6 +66,7 @@ function onEvents(events) {
       default: break;
     }
   }
+  keeper?.changed();
 }
 
 function start() {
@@ -82,6 +88,14 @@ async function startedCore() {
   return core;
 }
 
+// The boards open when the page was last left come back, with their lessons; from then on the
+// open boards are kept after every change.
+function restoreKeptWork() {
+  if (restoreKeptBoards(app.desktop)) app.desktop.whenPainted(focusFront);
+  keeper = new BoardKeeper(app.desktop);
+  keeper.changed(); // what was kept and refused goes
+}
+
 // The menu is painted first, from the first screen the build wrote into the page, in the faces
 // and pictures it shows. The core is compiled and started once that frame is on the screen, and
 // takes over with whatever input came meanwhile. Everything the boards need follows, and what was
@@ -95,10 +109,13 @@ async function boot() {
   await Promise.all([loadFacesFor(shown), loadPictures(picturesOf(shown))]);
   performance.mark("zelmora-faces-ready");
   const toolsHolder = { windowChanged: () => {} };
-  app.desktop = new Desktop(document.getElementById("desktop"), standIn,
-    { onEvents, onWindowChanged: (frame) => toolsHolder.windowChanged(frame) });
+  app.desktop = new Desktop(document.getElementById("desktop"), standIn, {
+    onEvents,
+    onWindowChanged: (frame) => { toolsHolder.windowChanged(frame); keeper?.changed(); },
+  });
+  lessons = new Lessons(app.desktop, { notify, announce });
   toolsHolder.windowChanged = attachBoardTools(app.desktop,
-    { notify, announce, printHolder: document.getElementById("print-picture") });
+    { notify, announce, printHolder: document.getElementById("print-picture"), lessons });
   attachPointerInput(app.desktop);
   attachKeyboardInput(app.desktop);
   enableSoundOnGesture();
@@ -110,6 +127,7 @@ async function boot() {
     await new Promise((painted) => afterNextPaint(painted));
     app.desktop.useCore(await startedCore());
   }
+  restoreKeptWork();
   performance.mark("zelmora-program-running");
   app.ready = true;
   programRuns();
