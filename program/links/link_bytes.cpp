@@ -2,8 +2,8 @@
 #include "link_bytes.hpp"
 
 #include <array>
-#include <bit>
 #include <cmath>
+#include <cstring>
 
 namespace zelmora::links {
 
@@ -59,7 +59,9 @@ void ByteWriter::place(double value)
         return;
     }
     unsignedNumber(fractionalPlace);
-    auto bits = std::bit_cast<std::uint64_t>(value);
+    // std::bit_cast is missing from the browser build's library.
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
     for (int i = 0; i < 8; ++i, bits >>= 8)
         byte(static_cast<std::uint8_t>(bits));
 }
@@ -121,7 +123,9 @@ double ByteReader::place()
         std::uint64_t bits = 0;
         for (int i = 0; i < 8; ++i)
             bits |= std::uint64_t(byte()) << (8 * i);
-        return std::bit_cast<double>(bits);
+        double value = 0;
+        std::memcpy(&value, &bits, sizeof value);
+        return value;
     }
     if (n & 1)
         throw Unreadable { "a place has an unknown tag" };

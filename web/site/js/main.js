@@ -63,6 +63,18 @@ function onEvents(events) {
   }
 }
 
+// A shared link the page was opened with: the core opens the board its fragment holds, with its
+// task. The fragment then leaves the address, so that a reload does not open it again over what
+// the learner did since.
+function openLinkInAddress() {
+  const fragment = location.hash;
+  if (fragment.length <= 1) return;
+  history.replaceState(history.state, "", location.pathname + location.search);
+  let result = null;
+  app.desktop.deliver((core) => { result = core.openShareLink(fragment); });
+  if (result && !result.loaded) notify(result.message);
+}
+
 function start() {
   ended.hidden = true;
   failure.hidden = true;
@@ -110,6 +122,7 @@ async function boot() {
     await new Promise((painted) => afterNextPaint(painted));
     app.desktop.useCore(await startedCore());
   }
+  openLinkInAddress();
   performance.mark("zelmora-program-running");
   app.ready = true;
   programRuns();
