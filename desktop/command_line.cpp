@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdio>
+#include <string_view>
 
 namespace zelmora::qt {
 
@@ -61,7 +62,8 @@ CommandLine readCommandLine(int argc, char** argv)
     const QCommandLineOption version({ "v", "version" }, "Show the version and exit.");
     parser.addOption(help);
     parser.addOption(version);
-    parser.addPositionalArgument("file", "A saved board (.zelmora) to open on the board it belongs to.", "[FILE]");
+    parser.addPositionalArgument(
+        "file", "A saved board (.zelmora), or a shared link, to open on the board it belongs to.", "[FILE]");
     for (const auto& option : toolkitOptions) {
         QCommandLineOption accepted(option.name, QString(), option.valueName);
         accepted.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -72,24 +74,36 @@ CommandLine readCommandLine(int argc, char** argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     if (!parser.parse(arguments))
-        return { refuse(parser.errorText()), {} };
+        return { refuse(parser.errorText()), {}, {} };
     if (parser.isSet(help)) {
         // The help text names the program as it was called, which it reads from a core application.
         QCoreApplication textOnly(argc, argv);
         print(stdout, parser.helpText());
-        return { 0, {} };
+        return { 0, {}, {} };
     }
     if (parser.isSet(version)) {
         print(stdout,
             QStringLiteral("zelmora %1\n%2").arg(QStringLiteral(ZELMORA_VERSION), QString::fromLatin1(licence)));
-        return { 0, {} };
+        return { 0, {}, {} };
     }
     QStringList const files = parser.positionalArguments();
     if (files.size() > 1)
-        return { refuse(QStringLiteral("one saved board at a time, not %1").arg(files.size())), {} };
+        return { refuse(QStringLiteral("one saved board at a time, not %1").arg(files.size())), {}, {} };
     if (files.isEmpty())
         return {};
-    return { std::nullopt, std::filesystem::path(files.constFirst().toStdString()) };
+    std::string const argument = files.constFirst().toStdString();
+    if (isLinkArgument(argument))
+        return { std::nullopt, std::nullopt, argument };
+    return { std::nullopt, std::filesystem::path(argument), std::nullopt };
+}
+
+bool isLinkArgument(std::string const& argument)
+{
+    for (std::string_view scheme : { "http://", "https://", "file://" })
+        if (argument.starts_with(scheme))
+            return true;
+    std::error_code ignored;
+    return argument.find('#') != std::string::npos && !std::filesystem::exists(argument, ignored);
 }
 
 } // namespace zelmora::qt

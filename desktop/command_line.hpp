@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 namespace zelmora::qt {
 
@@ -11,7 +12,13 @@ struct CommandLine {
     std::optional<int> exitStatus;
     // A saved board to open once the program has started.
     std::optional<std::filesystem::path> boardFile;
+    // A shared link to open the same way: its board with its task.
+    std::optional<std::string> shareLink;
 };
+
+// Whether an argument is a shared link rather than a saved board: a web or file address, or
+// anything with a fragment ('#') that names no file on this computer.
+bool isLinkArgument(std::string const& argument);
 
 // Answers what the command line asks for before any window exists, so `zelmora --help` and
 // `zelmora --version` work on a terminal with no display.

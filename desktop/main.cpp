@@ -13,5 +13,7 @@ int main(int argc, char** argv)
     program.start();
     if (commandLine.boardFile)
         program.openBoardFile(*commandLine.boardFile);
+    if (commandLine.shareLink)
+        program.openShareLink(*commandLine.shareLink);
     return program.exec();
 }

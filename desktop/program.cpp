@@ -41,9 +41,19 @@ void Program::openBoardFile(std::filesystem::path const& path)
     LoadResult result = readBoardFileBytes(path, bytes);
     if (result.loaded())
         result = m_host.openSavedBoard(bytes);
+    sayNotOpened(path.string(), result);
+}
+
+void Program::openShareLink(std::string const& link)
+{
+    sayNotOpened("the link", m_host.openShareLink(link));
+}
+
+void Program::sayNotOpened(std::string const& what, LoadResult const& result)
+{
     if (result.loaded() || m_host.failed())
         return;
-    std::fprintf(stderr, "zelmora: %s not opened: %s\n", path.c_str(), result.detail.c_str());
+    std::fprintf(stderr, "zelmora: %s not opened: %s\n", what.c_str(), result.detail.c_str());
     auto* box
         = new QMessageBox(QMessageBox::Warning, QStringLiteral("Zelmora"), QString::fromStdString(result.message));
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -7,6 +7,7 @@
 #include <QApplication>
 
 #include <filesystem>
+#include <string>
 
 namespace zelmora::qt {
 
@@ -21,6 +22,8 @@ public:
     // Opens a saved board on the board it belongs to, over the menu; a refused file is said in a
     // message box and leaves every window as it was.
     void openBoardFile(std::filesystem::path const&);
+    // The same for a shared link.
+    void openShareLink(std::string const& link);
     int exec() { return QApplication::exec(); }
 
     QtHost& host() { return m_host; }
@@ -29,6 +32,8 @@ public:
 
 private:
     static bool prepareToolkit();
+    // Says in a message box why what was named is not opened, unless the program has ended.
+    void sayNotOpened(std::string const& what, LoadResult const&);
 
     QApplication m_toolkit;
     bool m_prepared;

@@ -4,6 +4,7 @@
 #include "board_frame.hpp"
 #include "form_view.hpp"
 #include "guide_window.hpp"
+#include "program/board_file/refusal_messages.hpp"
 #include "program/windows.hpp"
 
 #include <QApplication>
@@ -67,6 +68,15 @@ LoadResult QtHost::openSavedBoard(std::string_view bytes)
     if (!m_session)
         return { Refusal::Busy, {}, "the program has not started" };
     LoadResult result = m_session->openSavedBoard(bytes);
+    showChanges();
+    return result;
+}
+
+LoadResult QtHost::openShareLink(std::string_view link)
+{
+    if (!m_session)
+        return { Refusal::Busy, std::string(linkRefusalMessage(Refusal::Busy)), "the program has not started" };
+    LoadResult result = m_session->openShareLink(link);
     showChanges();
     return result;
 }

@@ -48,6 +48,8 @@ public:
     // A saved board opened on the board it names, as one input. (A board window's own Open loads
     // through deliver(), as its toolbar's other actions do.)
     LoadResult openSavedBoard(std::string_view bytes);
+    // A shared link, opened the same way.
+    LoadResult openShareLink(std::string_view link);
 
     // The widget that paints the window and takes its input.
     FormView* viewOf(Form const&) const;

@@ -105,6 +105,14 @@ LoadResult Session::openSavedBoard(std::string_view bytes, BoardLoader load)
     return result;
 }
 
+LoadResult Session::openShareLink(std::string_view link)
+{
+    LoadResult result = refusedLoad(Refusal::Busy, "the program has ended");
+    result.message = linkRefusalMessage(Refusal::Busy);
+    deliver([&](Application& app) { result = zelmora::openShareLink(app, link); });
+    return result;
+}
+
 LoadResult Session::loadInto(Form& form, std::string_view bytes, BoardLoader load)
 {
     LoadResult result = refusedLoad(Refusal::Busy, "the program has ended");

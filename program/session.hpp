@@ -2,6 +2,7 @@
 #pragma once
 
 #include "program/board_file/board_file.hpp"
+#include "program/links/share_link.hpp"
 #include "program/open_saved_board.hpp"
 #include "program/tasks/task_file.hpp"
 #include "program/tasks/tasks.hpp"
@@ -77,6 +78,14 @@ public:
     {
         return saveTaskFile(form, target);
     }
+
+    // The board window as a link to hand out (see share_link.hpp), and a link opened as a saved
+    // task is; a refused link says why in Arabic and leaves every window as it was.
+    static std::string shareLink(Form const& form, std::string_view siteAddress = shareLinkSite)
+    {
+        return shareLinkOf(form, siteAddress);
+    }
+    LoadResult openShareLink(std::string_view link);
 
     // The windows that look different since the last call, front to back, by name.
     std::vector<std::string> takeChangedWindows() { return m_changes.take(); }

@@ -22,6 +22,26 @@ std::string_view refusalMessage(Refusal refusal)
     return messages[static_cast<std::size_t>(refusal)].second;
 }
 
+std::string_view linkRefusalMessage(Refusal refusal)
+{
+    switch (refusal) {
+    case Refusal::None:
+        return "";
+    case Refusal::NotBoardFile:
+        return "هذا الرابط ليس رابط لوحة من هذا البرنامج، فلم يُفتح. بقيت اللوحة كما هي.";
+    case Refusal::NewerVersion:
+        return "هذا الرابط صُنع بإصدار أحدث من البرنامج؛ حدّث البرنامج لفتحه. بقيت اللوحة كما هي.";
+    case Refusal::Busy:
+        return "أفلت زر الفأرة أولًا، ثم افتح الرابط. بقيت اللوحة كما هي.";
+    case Refusal::Unreadable:
+    case Refusal::TooLarge:
+    case Refusal::OtherBoard:
+    case Refusal::Damaged:
+        break;
+    }
+    return "هذا الرابط تالف أو فيه قيم غير صالحة، فلم يُفتح. بقيت اللوحة كما هي.";
+}
+
 LoadResult refusedLoad(Refusal refusal, std::string detail)
 {
     return LoadResult { refusal, std::string(refusalMessage(refusal)), std::move(detail) };

@@ -2,10 +2,13 @@
 // The menu's real window: real mouse clicks on its buttons open the boards' windows, the guide
 // opens in its own right-to-left window, the beep reaches the system sound, and Exit closes it all.
 
+#include "desktop/command_line.hpp"
 #include "desktop/font_setup.hpp"
 #include "desktop/form_view.hpp"
 #include "desktop/guide_window.hpp"
 #include "desktop/qt_host.hpp"
+#include "program/board_file/refusal_messages.hpp"
+#include "program/session.hpp"
 #include "program/windows.hpp"
 #include "runtime/application.hpp"
 
@@ -91,6 +94,7 @@ private slots:
     void doubleClickOnTheBoxOpensTheGuide();
     void zeroPairBeepReachesTheSystemSound();
     void everyWindowButBoardFourWearsThePencil();
+    void aSharedLinkOnTheCommandLineOpensItsBoard();
 };
 
 void MenuWindow::startsFramelessWithTheFocusOnCommand1()
@@ -300,6 +304,43 @@ void MenuWindow::everyWindowButBoardFourWearsThePencil()
             QVERIFY2(redPixelsOf(icon) > 40, qPrintable(top->windowTitle()));
     }
     QCOMPARE(windows, 6);
+}
+
+// `zelmora 'LINK'` opens the board the link names with its tiles and goal in a real window; a link
+// cut short opens nothing and says so; a saved board whose name holds a '#' is still a file.
+void MenuWindow::aSharedLinkOnTheCommandLineOpensItsBoard()
+{
+    std::string link;
+    {
+        Program teacher;
+        teacher.host.deliver([&] {
+            Form& board = teacher.app.show("frmZelmora4");
+            QVERIFY(setGoal(board, GoalKind::Simplify, "(2x+1)-(x+3)").set);
+            board.control("Command1", 21).visible = true;
+            board.control("Command1", 21).left = 3000;
+            link = Session::shareLink(board);
+        });
+    }
+    std::string arguments[] = { "zelmora", link };
+    char* argv[] = { arguments[0].data(), arguments[1].data() };
+    qt::CommandLine const line = qt::readCommandLine(2, argv);
+    QVERIFY(!line.exitStatus && !line.boardFile);
+    QCOMPARE(line.shareLink.value_or(""), link);
+    QTemporaryFile saved("lesson#3-XXXXXX.zelmora");
+    QVERIFY(saved.open());
+    QVERIFY(!qt::isLinkArgument(saved.fileName().toStdString()));
+    QVERIFY(qt::isLinkArgument(link.substr(link.find('#'))));
+
+    Program learner;
+    LoadResult const cut = learner.host.openShareLink(link.substr(0, link.size() - 5));
+    QCOMPARE(QString::fromStdString(cut.message), QString::fromUtf8(truncatedLinkMessage));
+    QCOMPARE(learner.app.windowsFrontToBack().size(), std::size_t { 1 });
+    QVERIFY(learner.host.openShareLink(*line.shareLink).loaded());
+    Form* board = learner.app.window("frmZelmora4");
+    QVERIFY(board && learner.view("frmZelmora4"));
+    QVERIFY(QTest::qWaitForWindowExposed(learner.view("frmZelmora4")));
+    QCOMPARE(board->control("Command1", 21).left, 3000.0f);
+    QVERIFY(goalOf(*board).has_value());
 }
 
 QTEST_MAIN(MenuWindow)

@@ -269,7 +269,7 @@ void ScriptRunner::execute(std::vector<std::string> const& words)
         app().closeBox(form);
     } else if (command == "print") {
         print(words);
-    } else if (runHistoryOrFileCommand(words) || runTaskCommand(words)) {
+    } else if (runHistoryOrFileCommand(words) || runTaskCommand(words) || runLinkCommand(words)) {
     } else {
         throw LineError { "unknown command " + command };
     }
@@ -314,6 +314,10 @@ void ScriptRunner::print(std::vector<std::string> const& words)
         if (!lines)
             throw LineError { "window " + form.name() + " has no " + what };
         m_out << *lines;
+    } else if (what == "link-length") {
+        if (!isBoardWindow(form.name()))
+            throw LineError { "window " + form.name() + " is no board" };
+        m_out << form.name() << ".link-length=" << Session::shareLink(form).size() << "\n";
     } else if (what == "tiles") {
         for (auto* c : form.array("Command1"))
             if (c && c->visible)

@@ -54,6 +54,8 @@ private:
     // goal W KIND EXPR, goal W none and prompt W TEXT; false for any other command.
     bool runTaskCommand(std::vector<std::string> const& words);
     bool runPromptCommand(std::vector<std::string> const& words);
+    // link W and open-link TEXT; false for any other command.
+    bool runLinkCommand(std::vector<std::string> const& words);
     Form& openWindow(std::string const& name);
     Control& visibleControl(Form&, std::string const& name);
     Application& app();

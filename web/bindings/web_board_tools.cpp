@@ -100,6 +100,25 @@ std::string WebProgram::openBoard(std::string const& window, std::string const& 
     return answer(result, wentToBoard ? *named : std::string());
 }
 
+std::string WebProgram::shareLink(std::string const& window, std::string const& site) const
+{
+    Form const* form = m_session.window(window);
+    if (!form || !isBoardWindow(form->name()))
+        return "null";
+    return nlohmann::json { { "link", Session::shareLink(*form, site) } }.dump();
+}
+
+std::string WebProgram::openShareLink(std::string const& link)
+{
+    LoadResult const result = m_session.openShareLink(link);
+    // Only a link that opened leaves a board in front: a refused one leaves every window as it was.
+    Application const* app = m_session.application();
+    auto const front = result.loaded() && app && !app->windowsFrontToBack().empty()
+        ? app->windowsFrontToBack().front()->name()
+        : std::string();
+    return answer(result, front);
+}
+
 std::size_t WebProgram::boardFileLimit()
 {
     return boardFileMaxBytes;

@@ -55,6 +55,9 @@ export class Core {
   saveBoard(win) { return this.program.saveBoard(win); }
   // A file's bytes (a Uint8Array) into the window, or into the board it names when win is "".
   openBoard(win, bytes) { return JSON.parse(this.program.openBoard(win, bytes)); }
+  // {link} for the board window on this page, or null; a shared link opened as openBoard opens a file.
+  shareLink(win, site = location.href) { return JSON.parse(this.program.shareLink(win, site)); }
+  openShareLink(link) { return JSON.parse(this.program.openShareLink(link)); }
   get boardFileLimit() { return Number(this.module.Program.boardFileLimit()); }
 
   // The board window's goal panel: its words, kinds and held goal, or null for no open board; what

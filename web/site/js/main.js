@@ -69,6 +69,18 @@ function onEvents(events) {
   keeper?.changed();
 }
 
+// A shared link the page was opened with: the core opens the board its fragment holds, with its
+// task. The fragment then leaves the address, so that a reload does not open it again over what
+// the learner did since.
+function openLinkInAddress() {
+  const fragment = location.hash;
+  if (fragment.length <= 1) return;
+  history.replaceState(history.state, "", location.pathname + location.search);
+  let result = null;
+  app.desktop.deliver((core) => { result = core.openShareLink(fragment); });
+  if (result && !result.loaded) notify(result.message);
+}
+
 function start() {
   ended.hidden = true;
   failure.hidden = true;
@@ -127,7 +139,9 @@ async function boot() {
     await new Promise((painted) => afterNextPaint(painted));
     app.desktop.useCore(await startedCore());
   }
+  // Kept boards first, so that a link opens on top of them.
   restoreKeptWork();
+  openLinkInAddress();
   performance.mark("zelmora-program-running");
   app.ready = true;
   programRuns();

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "program/board_file/board_file.hpp"
+#include "runtime/application.hpp"
+
+#include <string>
+#include <string_view>
+
+namespace zelmora {
+
+// A board and its task in a link that a teacher hands out: the board's tiles, goal and prompt sit
+// in the fragment (after '#'), which a browser never sends to a server, so the page opens it
+// offline too. The fragment is `zelmora=` and then, in base64url, a version byte, the body's
+// length, the body (the board's number and what differs from the board freshly laid out: the
+// focus, the drag state, the tiles, the other kept controls; then the task as its file holds it)
+// and a CRC-32 of all before it.
+inline constexpr std::string_view shareLinkKey = "zelmora=";
+inline constexpr int shareLinkVersion = 1;
+// Where the browser edition is published; the desktop's links open there.
+inline constexpr std::string_view shareLinkSite = "https://zelmora.github.io/zelmora/";
+
+// The link to the board window as it stands, on the given page (a fragment it has is replaced);
+// empty for a window that is no board.
+std::string shareLinkOf(Form const&, std::string_view siteAddress);
+
+// The board file a link (or its fragment alone) holds, rebuilt as the text of a version 2 board file (a task file when
+// it has a task), so that every check of board files applies to it; or why it cannot be read.
+struct LinkReading {
+    std::string boardFile;
+    LoadResult refusal; // loaded() when boardFile holds the board
+};
+LinkReading boardFileOfLink(std::string_view link);
+
+// Opens the board a link names with its task, as a saved task file opens (see openSavedBoard);
+// a refusal leaves every window as it was and says, in Arabic, what is wrong with the link.
+LoadResult openShareLink(Application&, std::string_view link);
+
+} // namespace zelmora
