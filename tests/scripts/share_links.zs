@@ -18,17 +18,17 @@ print frmZelmora1 goal
 print frmZelmora1 band
 print frmZelmora1 focus
 print frmZelmora1 Shape3
-link frmZelmora1
+print frmZelmora1 link
 close frmZelmora1
 # the link opens the board it names, with its tiles, goal, prompt and focus; its link is the same
-open-link zelmora=AX8BhAEDACwAFAAUAyobwAyg0wFUH8C7AcA-ABvgXeBdAgIBAzUwMAAN0A-g0wEAAQhtdWx0aXBseRAo2LMgKyAzKSjYsyArIDIpNNin2KjZhtmQINin2YTZhdiz2KrYt9mK2YQg2KvZhSDYp9mC2LHYoyDYp9mE2YbYp9iq2KwAFD4R1Q
+openlink zelmora=AX8BhAEDACwAFAAUAyobwAyg0wFUH8C7AcA-ABvgXeBdAgIBAzUwMAAN0A-g0wEAAQhtdWx0aXBseRAo2LMgKyAzKSjYsyArIDIpNNin2KjZhtmQINin2YTZhdiz2KrYt9mK2YQg2KvZhSDYp9mC2LHYoyDYp9mE2YbYp9iq2KwAFD4R1Q
 print windows
 print frmZelmora1 tiles
 print frmZelmora1 goal
 print frmZelmora1 band
 print frmZelmora1 focus
 print frmZelmora1 Shape3
-link frmZelmora1
+print frmZelmora1 link
 # opening was one action: undo takes the tiles back and leaves the goal, as a task file does
 undo frmZelmora1
 print frmZelmora1 tiles
@@ -37,13 +37,13 @@ redo frmZelmora1
 # a link with one character changed, one cut short and one of another page: refused, the board
 # stays as it was and a closed board is not opened
 drag frmZelmora1 Command1(21) 0 0 3000 4500
-open-link zelmora=AX8BhAEDACwAFAAUAyobwAyg0wFUH8C7AcA-ABvgXeBdAgIBAzUwMAAN0A-g0wEAAQhtdWx0aXBseRAo2LMgKAAzKSjYsyArIDIpNNin2KjZhtmQINin2YTZhdiz2KrYt9mK2YQg2KvZhSDYp9mC2LHYoyDYp9mE2YbYp9iq2KwAFD4R1Q
-open-link zelmora=AX8BhAEDACwAFAAUAyobwAyg0wFUH8C7AcA-ABvgXeBdAgIBAzUwMAAN0A-g0wEAAQhtdWx0aXBseRAo2LMgKyAzKSjYsyArIDIpNNin2KjZhtmQINin
-open-link https://example.org/lesson#zelmora-notes
+openlink zelmora=AX8BhAEDACwAFAAUAyobwAyg0wFUH8C7AcA-ABvgXeBdAgIBAzUwMAAN0A-g0wEAAQhtdWx0aXBseRAo2LMgKAAzKSjYsyArIDIpNNin2KjZhtmQINin2YTZhdiz2KrYt9mK2YQg2KvZhSDYp9mC2LHYoyDYp9mE2YbYp9iq2KwAFD4R1Q
+openlink zelmora=AX8BhAEDACwAFAAUAyobwAyg0wFUH8C7AcA-ABvgXeBdAgIBAzUwMAAN0A-g0wEAAQhtdWx0aXBseRAo2LMgKyAzKSjYsyArIDIpNNin2KjZhtmQINin
+openlink https://example.org/lesson#zelmora-notes
 print frmZelmora1 tiles
 close frmZelmora1
-open-link zelmora=AX8BhAEDACwAFAAUAyobwAyg0wFUH8C7AcA-ABvgXeBdAgIBAzUwMAAN0A-g0wEAAQhtdWx0aXBseRAo2LMgKAAzKSjYsyArIDIpNNin2KjZhtmQINin2YTZhdiz2KrYt9mK2YQg2KvZhSDYp9mC2LHYoyDYp9mE2YbYp9iq2KwAFD4R1Q
-open-link zelmora=AX8BhAEDACwAFAAUAyobwAyg0wFUH8C7AcA-ABvgXeBdAgIBAzUwMAAN0A-g0wEAAQhtdWx0aXBseRAo2LMgKyAzKSjYsyArIDIpNNin2KjZhtmQINin
+openlink zelmora=AX8BhAEDACwAFAAUAyobwAyg0wFUH8C7AcA-ABvgXeBdAgIBAzUwMAAN0A-g0wEAAQhtdWx0aXBseRAo2LMgKAAzKSjYsyArIDIpNNin2KjZhtmQINin2YTZhdiz2KrYt9mK2YQg2KvZhSDYp9mC2LHYoyDYp9mE2YbYp9iq2KwAFD4R1Q
+openlink zelmora=AX8BhAEDACwAFAAUAyobwAyg0wFUH8C7AcA-ABvgXeBdAgIBAzUwMAAN0A-g0wEAAQhtdWx0aXBseRAo2LMgKyAzKSjYsyArIDIpNNin2KjZhtmQINin
 print windows
 # the balance's steps travel with its goal
 open frmZelmora5
@@ -56,9 +56,9 @@ drag frmZelmora5 Command1(35) 0 0 8400 1000
 drag frmZelmora5 Command1(30) 200 200 6000 2500
 drag frmZelmora5 Command1(33) 200 200 6000 2500
 print frmZelmora5 steps
-link frmZelmora5
+print frmZelmora5 link
 close frmZelmora5
-open-link zelmora=Aa0BBBMDAEIAkAMAkAMkDjvAhgKgHwQAO_D2AaAfBgAjAAAhRgAhRAAhAgAhQgAhQAAhPgAhPAAhOgAhOAAhNgAhNAAhMgAhMAAhLgAhLAAhKgAhKAAhJgAhJAAhIgAhIAAhHgAhHAAhGgAhGAAhFgAhFAAhEgAhEAAhDgAhDAAhCgA5kBzwLggAAQVzb2x2ZQrYsyArIDEgPSAzAAIK2LMgKyAxID0gMwbYsyA9IDK6bav_
+openlink zelmora=Aa0BBBMDAEIAkAMAkAMkDjvAhgKgHwQAO_D2AaAfBgAjAAAhRgAhRAAhAgAhQgAhQAAhPgAhPAAhOgAhOAAhNgAhNAAhMgAhMAAhLgAhLAAhKgAhKAAhJgAhJAAhIgAhIAAhHgAhHAAhGgAhGAAhFgAhFAAhEgAhEAAhDgAhDAAhCgA5kBzwLggAAQVzb2x2ZQrYsyArIDEgPSAzAAIK2LMgKyAxID0gMwbYsyA9IDK6bav_
 print frmZelmora5 steps
 print frmZelmora5 goal
 print frmZelmora5 Command1(34)

@@ -12,22 +12,23 @@ namespace zelmora {
 
 bool ScriptRunner::runLinkCommand(std::vector<std::string> const& words)
 {
-    auto const& command = words[0];
-    if (command != "link" && command != "open-link")
+    if (words[0] != "openlink")
         return false;
     if (words.size() != 2)
-        throw LineError { "wrong number of words for " + command };
-    if (command == "open-link") {
-        if (!m_session.openShareLink(words[1]).loaded())
-            m_out << "link=refused\n";
-        return true;
-    }
-    Form& form = openWindow(words[1]);
+        throw LineError { "wrong number of words for openlink" };
+    if (!m_session.openShareLink(words[1]).loaded())
+        m_out << "link=refused\n";
+    return true;
+}
+
+std::string ScriptRunner::linkQuery(Form& form, std::string_view what) const
+{
     if (!isBoardWindow(form.name()))
         throw LineError { "window " + form.name() + " is no board" };
     std::string const link = Session::shareLink(form);
-    m_out << form.name() << ".link=" << link.substr(link.find('#') + 1) << "\n";
-    return true;
+    if (what == "link-length")
+        return form.name() + ".link-length=" + std::to_string(link.size()) + "\n";
+    return form.name() + ".link=\"" + link.substr(link.find('#') + 1) + "\"\n";
 }
 
 } // namespace zelmora

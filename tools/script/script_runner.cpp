@@ -314,10 +314,8 @@ void ScriptRunner::print(std::vector<std::string> const& words)
         if (!lines)
             throw LineError { "window " + form.name() + " has no " + what };
         m_out << *lines;
-    } else if (what == "link-length") {
-        if (!isBoardWindow(form.name()))
-            throw LineError { "window " + form.name() + " is no board" };
-        m_out << form.name() << ".link-length=" << Session::shareLink(form).size() << "\n";
+    } else if (what == "link" || what == "link-length") {
+        m_out << linkQuery(form, what);
     } else if (what == "tiles") {
         for (auto* c : form.array("Command1"))
             if (c && c->visible)

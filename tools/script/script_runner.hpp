@@ -54,8 +54,10 @@ private:
     // goal W KIND EXPR, goal W none and prompt W TEXT; false for any other command.
     bool runTaskCommand(std::vector<std::string> const& words);
     bool runPromptCommand(std::vector<std::string> const& words);
-    // link W and open-link TEXT; false for any other command.
+    // openlink FRAGMENT; false for any other command.
     bool runLinkCommand(std::vector<std::string> const& words);
+    // print W link and print W link-length.
+    std::string linkQuery(Form&, std::string_view what) const;
     Form& openWindow(std::string const& name);
     Control& visibleControl(Form&, std::string const& name);
     Application& app();

@@ -22,7 +22,7 @@ const TEACHER = [
   `open ${B1}`, `goal ${B1} multiply (x+3)(x+2)`,
   `click ${B1} Command3`, `drag ${B1} Command1(21) 0 0 3000 3000`,
   `click ${B1} Command7`, `drag ${B1} Command1(111) 0 0 400 6760`,
-  `print ${B1} tiles`, `link ${B1}`,
+  `print ${B1} tiles`, `print ${B1} link`,
 ];
 
 let browser;
@@ -38,7 +38,7 @@ after(async () => {
 
 test("a shared link opens its board with its tiles and goal, and leaves the address", async () => {
   const printed = reference(TEACHER);
-  const fragment = printed.match(/\.link=(\S+)/)[1];
+  const fragment = printed.match(/\.link="(\S+)"/)[1];
   const tiles = printed.split("\n").filter((line) => line.includes(".Command1(")).join("\n");
   const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
   const page = await openSite(context, `${site.url}#${fragment}`);
@@ -57,7 +57,7 @@ test("a shared link opens its board with its tiles and goal, and leaves the addr
 });
 
 test("a damaged link opens no board and says why in Arabic", async () => {
-  const fragment = reference(TEACHER).match(/\.link=(\S+)/)[1];
+  const fragment = reference(TEACHER).match(/\.link="(\S+)"/)[1];
   const at = Math.floor(fragment.length / 2);
   const damaged = fragment.slice(0, at) + (fragment[at] === "A" ? "B" : "A") + fragment.slice(at + 1);
   const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
