@@ -48,6 +48,9 @@ public:
     // A saved board opened on the board it names, as one input. (A board window's own Open loads
     // through deliver(), as its toolbar's other actions do.)
     LoadResult openSavedBoard(std::string_view bytes);
+    // A teacher's goal for a board window, set or removed through the session, then shown.
+    GoalSetting setGoal(Form&, GoalKind, std::string_view expression, std::string prompt);
+    void removeGoal(Form&);
 
     // The widget that paints the window and takes its input.
     FormView* viewOf(Form const&) const;
@@ -78,6 +81,7 @@ public:
     void windowRaised(Form&) override;
     void windowClosed(Form&) override;
     void programEnded() override;
+    void goalReached(Form&) override;
 
 private:
     // After each piece of input: the changed windows repainted, then what it did told to screen readers.
