@@ -42,8 +42,8 @@ constexpr double bandPixelsAtNaturalWidth = 34;
 constexpr int naturalWidth = 792;
 constexpr int bandBorder = 2;
 // A task's lines (question, goal, algebra, feedback) may not take more than this share of the
-// screen's height between them; more, and the board would be squeezed out of a small screen.
-constexpr double bandShareOfScreen = 0.2;
+// screen's height between them; more, and the board would be pushed off a small screen.
+constexpr double bandShareOfScreen = 0.35;
 constexpr int bandSmallestPixels = 16;
 
 // The folder the file dialogs open in: the last one the teacher used, at first the documents.
@@ -68,6 +68,18 @@ QString askForFile(QWidget* parent, QFileDialog::AcceptMode mode, QString const&
     QString const path = dialog.selectedFiles().front();
     lastFolder() = QFileInfo(path).absolutePath();
     return path;
+}
+
+// The height of that many lines of the band, measured with Arabic in them: its letters come from
+// a fallback face whose lines are taller than the band's own face says, and a band sized by that
+// face alone cuts off the top and bottom of its text.
+int arabicLinesHeight(QFont const& font, int lines)
+{
+    QStringList const arabic(lines, QStringLiteral("المجموع: 3س² + 5"));
+    QRect const roomy(0, 0, 1 << 16, 1 << 16);
+    QFontMetrics const metrics(font);
+    return std::max(metrics.boundingRect(roomy, Qt::AlignCenter, arabic.join(QLatin1Char('\n'))).height(),
+        lines * metrics.lineSpacing());
 }
 
 std::filesystem::path pathOf(QString const& path)
@@ -408,26 +420,24 @@ void BoardFrame::fitBandFont()
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
     double const grown = bandPixelsAtNaturalWidth * width() / naturalWidth;
-    double pixels = std::clamp(grown, bandPixelsAtNaturalWidth, 160.0);
-    if (QScreen const* shown = screen())
-        pixels = std::min(pixels, bandShareOfScreen * shown->availableGeometry().height() / lines);
-    font.setPixelSize(std::max(bandSmallestPixels, static_cast<int>(std::lround(pixels))));
-    // The lines are measured with Arabic in them: its letters come from a fallback face whose
-    // lines are taller than the band's own face says, and a band sized by that face alone cuts
-    // off the top and bottom of its text.
-    QStringList const arabicLines(lines, QStringLiteral("المجموع: 3س² + 5"));
-    QRect const roomy(0, 0, 1 << 16, 1 << 16);
-    QFontMetrics const metrics(font);
-    int const linesHeight
-        = std::max(metrics.boundingRect(roomy, Qt::AlignCenter, arabicLines.join(QLatin1Char('\n'))).height(),
-            lines * metrics.lineSpacing());
+    font.setPixelSize(static_cast<int>(std::lround(std::clamp(grown, bandPixelsAtNaturalWidth, 160.0))));
+    int linesHeight = arabicLinesHeight(font, lines);
+    // Many lines on a small screen are set smaller rather than push the board off it.
+    if (QScreen const* shown = screen()) {
+        double const most = bandShareOfScreen * shown->availableGeometry().height();
+        if (linesHeight > most) {
+            font.setPixelSize(std::max(bandSmallestPixels, static_cast<int>(font.pixelSize() * most / linesHeight)));
+            linesHeight = arabicLinesHeight(font, lines);
+        }
+    }
     // A row too long for the window is set smaller rather than wrapped onto a line the band has
-    // no room for (Board 1's product beside the tiles inside it, a long question).
+    // no room for (Board 1's product beside the tiles inside it), down to half its size: a longer
+    // row (a long question) wraps, and the band grows to hold it.
+    QRect const roomy(0, 0, 1 << 16, 1 << 16);
     int const room = width() - 2 * m_band->margin() - 2 * bandBorder;
     int widest = 0;
     for (QString const& row : rows)
-        widest = std::max(widest, metrics.boundingRect(roomy, Qt::AlignLeft, row).width());
-    // Down to half its size: a longer row (a long question) wraps, and the band grows to hold it.
+        widest = std::max(widest, QFontMetrics(font).boundingRect(roomy, Qt::AlignLeft, row).width());
     if (widest > room && room > 0)
         font.setPixelSize(std::max({ 8, font.pixelSize() / 2, font.pixelSize() * room / widest }));
     int const textHeight = room > 0

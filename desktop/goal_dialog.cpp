@@ -88,7 +88,8 @@ GoalDialog::GoalDialog(QtHost& host, Form& form, QWidget* parent)
     refresh();
     m_expression->setFocus();
     m_expression->selectAll();
-    setMinimumWidth(480);
+    // Wide enough for the help's examples on one line: a line broken inside "(x+2)(x+3)" misleads.
+    setMinimumWidth(620);
 }
 
 void GoalDialog::fillWithHeldGoal(Form const& form)
