@@ -293,11 +293,15 @@ void AccessibilityReporter::after(Application const& app, ViewLookup const& view
 
 void AccessibilityReporter::announce(Form const& form, std::string const& announcement, FormView* view)
 {
-    auto* owner = view && QAccessible::isActive() ? accessibleOf(view) : nullptr;
+    // The status holds the last announcement even while no screen reader listens, so that one
+    // started later finds it there; only the events wait for a listener.
+    auto* owner = view ? accessibleOf(view) : nullptr;
     if (!owner)
         return;
     Control const* focus = form.focus();
     owner->setAnnouncement(focus, QString::fromStdString(announcement));
+    if (!QAccessible::isActive())
+        return;
     send(owner->status(), QAccessible::NameChanged);
     if (focus && isAccessible(*focus))
         send(owner->interfaceFor(focus), QAccessible::DescriptionChanged);

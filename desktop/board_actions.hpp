@@ -19,13 +19,16 @@ struct BoardActions {
     // enabled whenever they are connected.
     std::function<bool()> canUndo;
     std::function<bool()> canRedo;
-    // Load a board file into the window, or save the window's board to a file, at a path the
-    // teacher chose. Each returns the reason in Arabic when it refuses or fails, else "".
+    // Load a board or task file into the window, or save the window's board with its task to a
+    // file, at a path the teacher chose. Each returns the reason in Arabic when it refuses or
+    // fails, else "".
     std::function<std::string(std::filesystem::path const&)> open;
     std::function<std::string(std::filesystem::path const&)> save;
     // The text of the algebra band, asked again after every input that changed the board while
     // the band is shown.
     std::function<QString()> algebraText;
+    // Whether the window holds a task, whose goal and feedback the band shows.
+    std::function<bool()> hasTask;
 };
 
 } // namespace zelmora::qt

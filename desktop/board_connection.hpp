@@ -7,7 +7,7 @@
 namespace zelmora::qt {
 
 // What a board window's tools do, all of it decided by the program: undo and redo in the
-// window's history, board files in and out, and the algebra band's text.
+// window's history, board and task files in and out, the algebra band's text and the task.
 BoardActions boardActionsFor(Application&, Form&);
 
 } // namespace zelmora::qt

@@ -3,8 +3,10 @@
 
 #include "board_picture.hpp"
 #include "form_view.hpp"
+#include "goal_dialog.hpp"
 #include "pictures.hpp"
 #include "program/algebra_band.hpp"
+#include "program/tasks/goal_editor.hpp"
 #include "qt_host.hpp"
 
 #include <QAction>
@@ -18,6 +20,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QToolBar>
 #include <QToolButton>
@@ -27,6 +30,7 @@
 #include <cmath>
 #include <filesystem>
 #include <string_view>
+#include <utility>
 
 namespace zelmora::qt {
 
@@ -37,6 +41,10 @@ namespace {
 constexpr double bandPixelsAtNaturalWidth = 34;
 constexpr int naturalWidth = 792;
 constexpr int bandBorder = 2;
+// A task's lines (question, goal, algebra, feedback) may not take more than this share of the
+// screen's height between them; more, and the board would be pushed off a small screen.
+constexpr double bandShareOfScreen = 0.35;
+constexpr int bandSmallestPixels = 16;
 
 // The folder the file dialogs open in: the last one the teacher used, at first the documents.
 QString& lastFolder()
@@ -60,6 +68,18 @@ QString askForFile(QWidget* parent, QFileDialog::AcceptMode mode, QString const&
     QString const path = dialog.selectedFiles().front();
     lastFolder() = QFileInfo(path).absolutePath();
     return path;
+}
+
+// The height of that many lines of the band, measured with Arabic in them: its letters come from
+// a fallback face whose lines are taller than the band's own face says, and a band sized by that
+// face alone cuts off the top and bottom of its text.
+int arabicLinesHeight(QFont const& font, int lines)
+{
+    QStringList const arabic(lines, QStringLiteral("المجموع: 3س² + 5"));
+    QRect const roomy(0, 0, 1 << 16, 1 << 16);
+    QFontMetrics const metrics(font);
+    return std::max(metrics.boundingRect(roomy, Qt::AlignCenter, arabic.join(QLatin1Char('\n'))).height(),
+        lines * metrics.lineSpacing());
 }
 
 std::filesystem::path pathOf(QString const& path)
@@ -171,6 +191,7 @@ void BoardFrame::refresh()
     action(BoardCommand::Redo)->setEnabled(offered(m_actions.redo, m_actions.canRedo));
     action(BoardCommand::Open)->setEnabled(open && m_actions.open);
     action(BoardCommand::Save)->setEnabled(open && m_actions.save);
+    action(BoardCommand::Goal)->setEnabled(open && !goalKindsFor(*m_view->form()).empty());
     for (BoardCommand picture : { BoardCommand::CopyPicture, BoardCommand::SavePicture, BoardCommand::Print })
         action(picture)->setEnabled(open);
     action(BoardCommand::FullScreen)->setChecked(isFullScreen());
@@ -178,6 +199,12 @@ void BoardFrame::refresh()
     Application const* app = m_host.application();
     action(BoardCommand::LeaveFullScreen)->setEnabled(isFullScreen() && !(app && app->keyboardDragInProgress()));
     action(BoardCommand::ShowToolbar)->setChecked(toolbarShown());
+    // A task given to the board (from the goal dialog, a task file or a script) is shown at once:
+    // the learner reads the goal and its feedback in the band.
+    bool const task = open && m_actions.hasTask && m_actions.hasTask();
+    if (task && !std::exchange(m_task, task))
+        setAlgebraShown(true);
+    m_task = task;
     action(BoardCommand::Algebra)->setChecked(algebraShown());
     if (open && algebraShown() && m_actions.algebraText)
         setAlgebraText(m_actions.algebraText());
@@ -222,7 +249,7 @@ void BoardFrame::run(BoardCommand command)
         setToolbarShown(!toolbarShown());
         break;
     case BoardCommand::Goal:
-        // The goal dialog comes with the desktop's tasks.
+        askForGoal();
         break;
     case BoardCommand::Lessons:
         // The desktop's lesson list is yet to come; the page has its own.
@@ -256,6 +283,19 @@ void BoardFrame::askToSave()
     m_host.deliver([&] { failure = m_actions.save(pathOf(path)); });
     if (!failure.empty())
         warn(QString::fromStdString(failure));
+}
+
+void BoardFrame::askForGoal()
+{
+    Form* form = m_view->form();
+    if (!form || goalKindsFor(*form).empty() || findChild<GoalDialog*>())
+        return;
+    // Modal to this window only, and not waited for: the other windows stay usable, and the
+    // dialog goes with the window should the program close it.
+    auto* dialog = new GoalDialog(m_host, *form, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::finished, this, [this] { m_view->setFocus(); });
+    dialog->open();
 }
 
 void BoardFrame::copyPicture() const
@@ -302,9 +342,15 @@ void BoardFrame::warn(QString const& message)
 
 void BoardFrame::setAlgebraText(QString const& text)
 {
+    if (text == m_algebraText && !m_band->text().isEmpty())
+        return;
     m_algebraText = text;
-    m_band->setText(QString::fromStdString(bandTextAsShown(text.toStdString())));
-    fitBandFont();
+    // A task's lines come and go with it: the band makes room for them below the board rather
+    // than squeezing the board, as a part shown or hidden does.
+    keepingBoardSize([&] {
+        m_band->setText(QString::fromStdString(bandTextAsShown(text.toStdString())));
+        fitBandFont();
+    });
 }
 
 QString BoardFrame::algebraText() const
@@ -337,10 +383,14 @@ void BoardFrame::setToolbarShown(bool shown)
 
 void BoardFrame::setPartShown(QWidget* part, bool shown)
 {
-    if (part->isVisibleTo(this) == shown)
-        return;
+    if (part->isVisibleTo(this) != shown)
+        keepingBoardSize([&] { part->setVisible(shown); });
+}
+
+void BoardFrame::keepingBoardSize(std::function<void()> const& change)
+{
     QSize const before = m_view->size();
-    part->setVisible(shown);
+    change();
     if (!isVisible() || isFullScreen() || isMaximized())
         return;
     layout()->activate();
@@ -366,27 +416,39 @@ void BoardFrame::setFullScreen(bool on)
 
 void BoardFrame::fitBandFont()
 {
+    QStringList const rows = m_band->text().split(QLatin1Char('\n'));
+    // Room for two lines whatever the algebra says, so that the board does not jump as the text
+    // changes; a task's three to five lines each get a line of their own.
+    int const lines = std::max<int>(2, static_cast<int>(rows.size()));
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
     double const grown = bandPixelsAtNaturalWidth * width() / naturalWidth;
-    int const pixels = static_cast<int>(std::lround(std::clamp(grown, bandPixelsAtNaturalWidth, 160.0)));
-    font.setPixelSize(pixels);
-    // Room for two lines whatever it says, so that the board does not jump as the text changes.
-    // The lines are measured with Arabic in them: its letters come from a fallback face whose
-    // lines are taller than the band's own face says, and a band sized by that face alone cuts
-    // off the top and bottom of its text.
-    QString const twoArabicLines = QStringLiteral("المجموع: 3س² + 5\nالموجب: س ص");
+    font.setPixelSize(static_cast<int>(std::lround(std::clamp(grown, bandPixelsAtNaturalWidth, 160.0))));
+    int linesHeight = arabicLinesHeight(font, lines);
+    // Many lines on a small screen are set smaller rather than push the board off it.
+    if (QScreen const* shown = screen()) {
+        double const most = bandShareOfScreen * shown->availableGeometry().height();
+        if (linesHeight > most) {
+            font.setPixelSize(std::max(bandSmallestPixels, static_cast<int>(font.pixelSize() * most / linesHeight)));
+            linesHeight = arabicLinesHeight(font, lines);
+        }
+    }
+    // A row too long for the window is set smaller rather than wrapped onto a line the band has
+    // no room for (Board 1's product beside the tiles inside it), down to half its size: a longer
+    // row (a long question) wraps, and the band grows to hold it.
     QRect const roomy(0, 0, 1 << 16, 1 << 16);
-    int const lines = QFontMetrics(font).boundingRect(roomy, Qt::AlignCenter, twoArabicLines).height();
-    m_band->setFixedHeight(std::max(lines, 2 * QFontMetrics(font).lineSpacing()) + 2 * m_band->margin() + bandBorder);
-    // A row too long for the window is set smaller rather than wrapped onto a third line that
-    // the band has no room for (Board 1's product beside the tiles inside it).
     int const room = width() - 2 * m_band->margin() - 2 * bandBorder;
     int widest = 0;
-    for (QString const& row : m_band->text().split(QLatin1Char('\n')))
+    for (QString const& row : rows)
         widest = std::max(widest, QFontMetrics(font).boundingRect(roomy, Qt::AlignLeft, row).width());
     if (widest > room && room > 0)
-        font.setPixelSize(std::max(8, pixels * room / widest));
+        font.setPixelSize(std::max({ 8, font.pixelSize() / 2, font.pixelSize() * room / widest }));
+    int const textHeight = room > 0
+        ? QFontMetrics(font)
+              .boundingRect(QRect(0, 0, room, 1 << 16), Qt::AlignCenter | Qt::TextWordWrap, m_band->text())
+              .height()
+        : 0;
+    m_band->setFixedHeight(std::max(linesHeight, textHeight) + 2 * m_band->margin() + bandBorder);
     m_band->setFont(font);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <map>
 
 class QAction;
@@ -60,10 +61,14 @@ private:
     void run(BoardCommand);
     void askToOpen();
     void askToSave();
+    void askForGoal();
     void askToSavePicture();
     void askToPrint();
     // Shows or hides a part outside the board; a window of its own size keeps the board's size.
     void setPartShown(QWidget* part, bool shown);
+    // Makes a change to the parts around the board; a window of its own size grows or shrinks
+    // by what they took from the board or gave back, so that the board keeps its size.
+    void keepingBoardSize(std::function<void()> const& change);
     void fitBandFont();
     void warn(QString const& message);
 
@@ -75,6 +80,8 @@ private:
     BoardActions m_actions;
     std::map<BoardCommand, QAction*> m_commands;
     bool m_toolbarBeforeFullScreen = true;
+    // The window held a task when last refreshed.
+    bool m_task = false;
 };
 
 } // namespace zelmora::qt

@@ -81,6 +81,23 @@ LoadResult QtHost::openShareLink(std::string_view link)
     return result;
 }
 
+GoalSetting QtHost::setGoal(Form& form, GoalKind kind, std::string_view expression, std::string prompt)
+{
+    if (!m_session)
+        return { false, {} };
+    GoalSetting setting = m_session->setGoal(form, kind, expression, std::move(prompt));
+    showChanges();
+    return setting;
+}
+
+void QtHost::removeGoal(Form& form)
+{
+    if (!m_session)
+        return;
+    m_session->removeGoal(form);
+    showChanges();
+}
+
 void QtHost::showChanges()
 {
     Application const* app = application();
@@ -143,6 +160,12 @@ BoardFrame* QtHost::frameOf(Form const& form) const
 void QtHost::beep()
 {
     m_sound.bell();
+}
+
+void QtHost::goalReached(Form&)
+{
+    // What the learner reached is told to screen readers by the session's announcement.
+    m_sound.goalReached();
 }
 
 void QtHost::openGuide()

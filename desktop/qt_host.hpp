@@ -50,6 +50,9 @@ public:
     LoadResult openSavedBoard(std::string_view bytes);
     // A shared link, opened the same way.
     LoadResult openShareLink(std::string_view link);
+    // A teacher's goal for a board window, set or removed through the session, then shown.
+    GoalSetting setGoal(Form&, GoalKind, std::string_view expression, std::string prompt);
+    void removeGoal(Form&);
 
     // The widget that paints the window and takes its input.
     FormView* viewOf(Form const&) const;
@@ -80,6 +83,7 @@ public:
     void windowRaised(Form&) override;
     void windowClosed(Form&) override;
     void programEnded() override;
+    void goalReached(Form&) override;
 
 private:
     // After each piece of input: the changed windows repainted, then what it did told to screen readers.

@@ -42,7 +42,7 @@ SystemSound::~SystemSound()
 
 void SystemSound::bell()
 {
-    if (playThroughCanberra()) {
+    if (playThroughCanberra("bell", true)) {
         m_lastRoute = Route::Canberra;
         return;
     }
@@ -50,35 +50,52 @@ void SystemSound::bell()
     m_lastRoute = Route::WindowingSystem;
 }
 
-bool SystemSound::playThroughCanberra()
+void SystemSound::goalReached()
+{
+    ++m_goalSounds;
+    playThroughCanberra("complete", false);
+}
+
+bool SystemSound::openCanberra()
 {
 #ifdef ZELMORA_HAVE_CANBERRA
+    if (m_context)
+        return true;
     if (m_canberraUnusable)
         return false;
-    if (!m_context) {
-        // Made on the first beep, so that a program that never beeps never opens the sound system.
-        keepSoundLibrariesQuiet();
-        if (ca_context_create(&m_context) != CA_SUCCESS) {
-            m_context = nullptr;
-            m_canberraUnusable = true;
-            return false;
-        }
-        ca_context_change_props(
-            m_context, CA_PROP_APPLICATION_NAME, "Zelmora", CA_PROP_APPLICATION_ID, "org.zelmora.Zelmora", nullptr);
-        if (ca_context_open(m_context) != CA_SUCCESS) {
-            // No sound system to talk to: nothing will change while the program runs.
-            ca_context_destroy(m_context);
-            m_context = nullptr;
-            m_canberraUnusable = true;
-            return false;
-        }
+    // Made on the first sound, so that a program that never sounds never opens the sound system.
+    keepSoundLibrariesQuiet();
+    if (ca_context_create(&m_context) != CA_SUCCESS) {
+        m_context = nullptr;
+        m_canberraUnusable = true;
+        return false;
     }
+    ca_context_change_props(
+        m_context, CA_PROP_APPLICATION_NAME, "Zelmora", CA_PROP_APPLICATION_ID, "org.zelmora.Zelmora", nullptr);
+    if (ca_context_open(m_context) != CA_SUCCESS) {
+        // No sound system to talk to: nothing will change while the program runs.
+        ca_context_destroy(m_context);
+        m_context = nullptr;
+        m_canberraUnusable = true;
+        return false;
+    }
+    return true;
+#else
+    return false;
+#endif
+}
+
+bool SystemSound::playThroughCanberra(char const* eventId, bool reportFailure)
+{
+#ifdef ZELMORA_HAVE_CANBERRA
+    if (!openCanberra())
+        return false;
     // ca_context_play starts the sound and returns at once. A failure (no device, no theme, the
-    // sound disabled by the user) is answered by the fallback for this beep only: a device may
+    // sound disabled by the user) is answered by the fallback for this sound only: a device may
     // come back later.
     int const played
-        = ca_context_play(m_context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION, "Zelmora", nullptr);
-    if (played != CA_SUCCESS && !m_failureReported) {
+        = ca_context_play(m_context, 0, CA_PROP_EVENT_ID, eventId, CA_PROP_EVENT_DESCRIPTION, "Zelmora", nullptr);
+    if (played != CA_SUCCESS && reportFailure && !m_failureReported) {
         // Said once: a learner's terminal is not the place for the same complaint at every beep.
         m_failureReported = true;
         std::fprintf(
@@ -86,6 +103,8 @@ bool SystemSound::playThroughCanberra()
     }
     return played == CA_SUCCESS;
 #else
+    (void)eventId;
+    (void)reportFailure;
     return false;
 #endif
 }

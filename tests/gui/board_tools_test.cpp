@@ -120,7 +120,8 @@ void BoardTools::toolbarAndKeysCallTheProgramOnlyWhenConnected()
         .canRedo = {},
         .open = {},
         .save = {},
-        .algebraText = [&] { return board.tile(111).visible ? QStringLiteral("1") : QStringLiteral("0"); } });
+        .algebraText = [&] { return board.tile(111).visible ? QStringLiteral("1") : QStringLiteral("0"); },
+        .hasTask = {} });
     press(frame, BoardCommand::Undo);
     QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
     press(frame, BoardCommand::Redo);

@@ -161,7 +161,8 @@ void HeldKeys::heldKeysActOncePerPress()
         .canRedo = {},
         .open = {},
         .save = {},
-        .algebraText = {} });
+        .algebraText = {},
+        .hasTask = {} });
     // xdotool lets go of Ctrl first: a repeat the server sends before Z is up is a plain Z.
     QKeyCombination const ctrlZ = Qt::CTRL | Qt::Key_Z;
     int const tapped = presses[ctrlZ];

@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// zelmora-frame-screenshot SCRIPT WINDOW OUT.png [with-band|band-only]: runs a zelmora-script, then
-// shows WINDOW as the program's board window, with its toolbar, and grabs it to a PNG file. With
-// "with-band" the algebra band is shown under the board; "band-only" keeps just the band.
+// zelmora-frame-screenshot SCRIPT WINDOW OUT.png [with-band|band-only|goal-dialog]: runs a
+// zelmora-script, then shows WINDOW as the program's board window, with its toolbar, and grabs it
+// to a PNG file. With "with-band" the algebra band is shown under the board; "band-only" keeps
+// just the band; "goal-dialog" opens the window's goal dialog from its toolbar and grabs that.
 //
-// The script runs with no display; its board is then carried into the real window through a
-// saved board, the way a teacher's file would be, so that the picture shows the program's own
-// window and band text rather than a copy of them.
+// The script runs with no display; its board, with the task the script gave it, is then carried
+// into the real window through a saved file, the way a teacher's file would be, so that the
+// picture shows the program's own window and band text rather than a copy of them.
 
 #include "desktop/board_frame.hpp"
 #include "desktop/form_view.hpp"
+#include "desktop/goal_dialog.hpp"
 #include "desktop/program.hpp"
-#include "program/board_file/board_file.hpp"
+#include "program/session.hpp"
 #include "tools/script/script_runner.hpp"
 
+#include <QAction>
 #include <QApplication>
 #include <QImage>
 #include <QPixmap>
@@ -24,7 +27,7 @@
 
 namespace {
 
-enum class Band { Hidden, Shown, Alone };
+enum class Band { Hidden, Shown, Alone, GoalDialog };
 
 bool readBand(int argc, char** argv, Band& band)
 {
@@ -35,6 +38,8 @@ bool readBand(int argc, char** argv, Band& band)
         band = Band::Shown;
     else if (word == "band-only")
         band = Band::Alone;
+    else if (word == "goal-dialog")
+        band = Band::GoalDialog;
     else
         return false;
     return true;
@@ -58,7 +63,7 @@ std::string scriptedBoard(char const* scriptPath, std::string const& window)
         std::cerr << "zelmora-frame-screenshot: the window " << window << " is not open when the script ends\n";
         return {};
     }
-    return zelmora::saveBoard(*form);
+    return zelmora::Session::savedFile(*form);
 }
 
 } // namespace
@@ -67,7 +72,7 @@ int main(int argc, char** argv)
 {
     Band band = Band::Hidden;
     if (argc < 4 || argc > 5 || !readBand(argc, argv, band)) {
-        std::cerr << "usage: zelmora-frame-screenshot SCRIPT WINDOW OUT.png [with-band|band-only]\n";
+        std::cerr << "usage: zelmora-frame-screenshot SCRIPT WINDOW OUT.png [with-band|band-only|goal-dialog]\n";
         return 2;
     }
     std::string const window = argv[2];
@@ -94,6 +99,15 @@ int main(int argc, char** argv)
     QWidget* shown = frame;
     if (band == Band::Alone)
         shown = frame->findChild<QWidget*>(QStringLiteral("algebraBand"));
+    if (band == Band::GoalDialog) {
+        frame->action(zelmora::qt::BoardCommand::Goal)->trigger();
+        shown = frame->findChild<zelmora::qt::GoalDialog*>();
+        if (!shown) {
+            std::cerr << "zelmora-frame-screenshot: " << window << " offers no goal dialog\n";
+            return 2;
+        }
+        QApplication::processEvents();
+    }
     // The highest compression: the pictures ship inside the program and the site.
     if (!shown->grab().toImage().save(QString::fromLocal8Bit(argv[3]), "PNG", 0)) {
         std::cerr << "zelmora-frame-screenshot: cannot write " << argv[3] << "\n";
