@@ -4,6 +4,7 @@
 #include "board_picture.hpp"
 #include "form_view.hpp"
 #include "goal_dialog.hpp"
+#include "lesson_list.hpp"
 #include "pictures.hpp"
 #include "program/algebra_band.hpp"
 #include "program/tasks/goal_editor.hpp"
@@ -252,7 +253,7 @@ void BoardFrame::run(BoardCommand command)
         askForGoal();
         break;
     case BoardCommand::Lessons:
-        // The desktop's lesson list is yet to come; the page has its own.
+        askForLesson();
         break;
     }
 }
@@ -296,6 +297,21 @@ void BoardFrame::askForGoal()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::finished, this, [this] { m_view->setFocus(); });
     dialog->open();
+}
+
+void BoardFrame::askForLesson()
+{
+    Form* form = m_view->form();
+    if (!form || findChild<LessonList*>())
+        return;
+    auto* list = new LessonList(m_host.lessons(), form->name(), this);
+    list->setAttribute(Qt::WA_DeleteOnClose);
+    connect(list, &QDialog::accepted, this, [this, list] {
+        std::string const refusal = m_host.openLesson(list->chosen());
+        if (!refusal.empty())
+            warn(QString::fromStdString(refusal));
+    });
+    list->open();
 }
 
 void BoardFrame::copyPicture() const

@@ -62,6 +62,7 @@ private:
     void askToOpen();
     void askToSave();
     void askForGoal();
+    void askForLesson();
     void askToSavePicture();
     void askToPrint();
     // Shows or hides a part outside the board; a window of its own size keeps the board's size.

@@ -42,8 +42,8 @@ LessonList::LessonList(LessonLibrary const& library, std::string const& fromWind
         bold.setBold(true);
         heading->setFont(0, bold);
         for (Lesson const& lesson : group->lessons) {
-            auto* item = new QTreeWidgetItem(heading, { QString::fromStdString(lesson.title),
-                library.solved(lesson.id) ? text(words.solved) : QString() });
+            auto* item = new QTreeWidgetItem(heading,
+                { QString::fromStdString(lesson.title), library.solved(lesson.id) ? text(words.solved) : QString() });
             item->setData(0, idRole, QString::fromStdString(lesson.id));
         }
         heading->setExpanded(true);

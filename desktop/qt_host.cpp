@@ -162,10 +162,25 @@ void QtHost::beep()
     m_sound.bell();
 }
 
-void QtHost::goalReached(Form&)
+void QtHost::goalReached(Form& form)
 {
     // What the learner reached is told to screen readers by the session's announcement.
     m_sound.goalReached();
+    m_lessons.goalReachedIn(form);
+}
+
+std::string QtHost::openLesson(std::string const& id)
+{
+    std::string const file = m_lessons.fileOf(id);
+    if (file.empty())
+        return std::string(lessonListTexts().unavailable);
+    LoadResult const result = openSavedBoard(file);
+    if (!result.loaded())
+        return result.message;
+    if (auto const board = boardNamedIn(file); board && application())
+        if (Form const* form = application()->window(*board))
+            m_lessons.held().opened(*form, id);
+    return {};
 }
 
 void QtHost::openGuide()

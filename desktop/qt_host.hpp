@@ -4,6 +4,7 @@
 #include "accessible_form.hpp"
 #include "board_actions.hpp"
 #include "held_key_filter.hpp"
+#include "lesson_library.hpp"
 #include "program/session.hpp"
 #include "runtime/application.hpp"
 #include "runtime/host.hpp"
@@ -50,6 +51,10 @@ public:
     LoadResult openSavedBoard(std::string_view bytes);
     // A shared link, opened the same way.
     LoadResult openShareLink(std::string_view link);
+    // The built-in lessons, and the lesson of that id opened on its board: the reason in Arabic
+    // when it cannot be, else "".
+    LessonLibrary& lessons() { return m_lessons; }
+    std::string openLesson(std::string const& id);
     // A teacher's goal for a board window, set or removed through the session, then shown.
     GoalSetting setGoal(Form&, GoalKind, std::string_view expression, std::string prompt);
     void removeGoal(Form&);
@@ -112,6 +117,7 @@ private:
     SystemSound m_sound;
     AccessibilityReporter m_accessibility;
     HeldKeyFilter m_heldKeys;
+    LessonLibrary m_lessons;
 };
 
 } // namespace zelmora::qt
