@@ -10,6 +10,7 @@
 #include "desktop/qt_host.hpp"
 #include "program/windows.hpp"
 #include "runtime/application.hpp"
+#include "tests/gui/paint_counter.hpp"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -23,20 +24,7 @@ namespace {
 using zelmora::Application;
 using zelmora::Form;
 using zelmora::Single;
-
-// Counts the paints a widget gets, so that the timing stops once the frame is on the screen.
-class PaintCounter final : public QObject {
-public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
+using zelmora::gui::PaintCounter;
 
 struct OpenBoards {
     explicit OpenBoards(bool withBoard2)

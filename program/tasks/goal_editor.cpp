@@ -32,13 +32,9 @@ std::vector<GoalKindChoice> goalKindsFor(Form const& form)
 
 GoalPreview previewGoal(Form const& form, GoalKind kind, std::string_view expression, std::string_view prompt)
 {
-    auto const goal = readGoal(kind, expression);
+    auto const goal = readGoalFor(form, kind, expression, prompt);
     if (!goal.read())
         return { false, goal.problem };
-    if (auto const misfit = goalMisfit(*goal.value, form); !misfit.empty())
-        return { false, misfit };
-    if (auto const problem = promptProblem(prompt); !problem.empty())
-        return { false, problem };
     // Shown back as typed, so that the teacher sees what was read where it was typed.
     return { true, std::string(kindInArabic(kind)) + " " + goal.value->written };
 }

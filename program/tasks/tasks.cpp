@@ -30,15 +30,23 @@ std::string promptProblem(std::string_view prompt)
     return {};
 }
 
-GoalSetting setGoal(Form& form, GoalKind kind, std::string_view expression, std::string prompt)
+Reading<Goal> readGoalFor(Form const& form, GoalKind kind, std::string_view expression, std::string_view prompt)
 {
     auto goal = readGoal(kind, expression);
     if (!goal.read())
-        return { false, goal.problem };
+        return goal;
     if (auto const misfit = goalMisfit(*goal.value, form); !misfit.empty())
-        return { false, misfit };
+        return { std::nullopt, misfit };
     if (auto const problem = promptProblem(prompt); !problem.empty())
-        return { false, problem };
+        return { std::nullopt, problem };
+    return goal;
+}
+
+GoalSetting setGoal(Form& form, GoalKind kind, std::string_view expression, std::string prompt)
+{
+    auto goal = readGoalFor(form, kind, expression, prompt);
+    if (!goal.read())
+        return { false, goal.problem };
     // The steps of a goal set before do not lead to this one.
     form.setRecord({});
     setReadGoal(form, std::move(*goal.value), std::move(prompt));

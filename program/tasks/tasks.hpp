@@ -26,6 +26,8 @@ struct GoalSetting {
 // task's starting board; refused when it cannot be read, does not fit the window, or the prompt
 // (an optional line for the learner) cannot be shown.
 GoalSetting setGoal(Form&, GoalKind, std::string_view expression, std::string prompt = {});
+// The goal as setGoal would set it on the window, or why it would refuse it.
+Reading<Goal> readGoalFor(Form const&, GoalKind, std::string_view expression, std::string_view prompt);
 // Sets a goal already read and fitted (a task file's), keeping the window's record as it is.
 void setReadGoal(Form&, Goal, std::string prompt);
 void removeGoal(Form&);

@@ -5,26 +5,15 @@
 #include "board_window.hpp"
 #include "desktop/board_connection.hpp"
 #include "desktop/board_frame.hpp"
+#include "paint_counter.hpp"
 #include "program/algebra_band.hpp"
 
 #include <QtTest>
 
 using zelmora::gui::BoardWindow;
+using zelmora::gui::PaintCounter;
 
 namespace {
-
-class PaintCounter final : public QObject {
-public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
 
 void settle()
 {
