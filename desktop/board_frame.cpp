@@ -255,6 +255,9 @@ void BoardFrame::run(BoardCommand command)
     case BoardCommand::Lessons:
         askForLesson();
         break;
+    case BoardCommand::Share:
+        // The share dialog follows.
+        break;
     }
 }
 

@@ -8,7 +8,7 @@ namespace {
 using enum BoardCommand;
 
 // clang-format off
-constexpr std::array<BoardCommandDesign, 13> table { {
+constexpr std::array<BoardCommandDesign, 14> table { {
     // command       id                 text                    tooltip
     //     icon              theme icon          keys                          checkable repeats gapAfter showsText
     { Undo,          "undo",            "تراجع",                "تراجع عن آخر حركة",
@@ -33,6 +33,8 @@ constexpr std::array<BoardCommandDesign, 13> table { {
         "goal",          "",                 { "Ctrl+G" },                 false, false, false, false },
     { Lessons,       "lessons",         "الدروس",               "اختيار درس من الدروس الجاهزة لكل لوحة",
         "lessons",       "",                 { "Ctrl+L" },                 false, false, false, true  },
+    { Share,         "share",           "مشاركة",               "رابط يفتح هذه اللوحة ومهمتها في المتصفح، لتوزيعه على المتعلمين",
+        "share",         "",                 {},                           false, false, false, false },
     { ShowToolbar,   "toolbar",         "شريط الأدوات",         "إظهار شريط الأدوات أو إخفاؤه",
         "",              "",                 { "F10" },                    true,  false, false, false },
     { LeaveFullScreen, "leaveFullScreen", "الخروج من ملء الشاشة", "الخروج من ملء الشاشة",

@@ -22,6 +22,7 @@ enum class BoardCommand {
     LeaveFullScreen,
     Goal,
     Lessons,
+    Share,
 };
 
 // How one command looks and is reached. Keys are written as "Ctrl+Shift+Z", "F11" or "Escape";

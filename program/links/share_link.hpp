@@ -32,6 +32,16 @@ struct LinkReading {
 };
 LinkReading boardFileOfLink(std::string_view link);
 
+// The words of the view that hands a link out.
+struct ShareLinkTexts {
+    std::string_view title = "مشاركة اللوحة";
+    std::string_view explanation = "يفتح هذا الرابط اللوحة ومهمتها في المتصفح، ولا يُرسل شيء منها إلى خادم.";
+    std::string_view copy = "نسخ الرابط";
+    std::string_view copied = "نُسخ الرابط";
+    std::string_view close = "إغلاق";
+};
+inline constexpr ShareLinkTexts shareLinkTexts {};
+
 // Opens the board a link names with its task, as a saved task file opens (see openSavedBoard);
 // a refusal leaves every window as it was and says, in Arabic, what is wrong with the link.
 LoadResult openShareLink(Application&, std::string_view link);
