@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the menu and each board, with its bar and algebra band, each board with a task reached,
-// Board 1's goal panel and share panel open, in the browser to docs/web-*.png:
+// and Board 1's goal panel and share panel open, in the browser to docs/web-*.png:
 //   node web/tests/screenshots.mjs
 import { fileURLToPath } from "node:url";
 import { launchBrowser, openSite, script, settled } from "./browser.mjs";
