@@ -9,6 +9,7 @@
 #include "program/board_commands.hpp"
 #include "program/board_file/board_file.hpp"
 #include "program/board_file/refusal_messages.hpp"
+#include "program/links/share_link.hpp"
 #include "program/tasks/tasks.hpp"
 #include "program/windows.hpp"
 
@@ -105,7 +106,13 @@ std::string WebProgram::shareLink(std::string const& window, std::string const& 
     Form const* form = m_session.window(window);
     if (!form || !isBoardWindow(form->name()))
         return "null";
-    return nlohmann::json { { "link", Session::shareLink(*form, site) } }.dump();
+    ShareLinkTexts const& texts = shareLinkTexts;
+    return nlohmann::json {
+        { "link", Session::shareLink(*form, site) },
+        { "texts",
+            { { "title", texts.title }, { "explanation", texts.explanation }, { "copy", texts.copy },
+                { "copied", texts.copied }, { "close", texts.close } } }
+    }.dump();
 }
 
 std::string WebProgram::openShareLink(std::string const& link)

@@ -58,7 +58,8 @@ public:
     // board. "window" is the board the file went to, or "" when it went to none.
     std::string openBoard(std::string const& window, std::string const& bytes);
     static std::size_t boardFileLimit();
-    // {"link"}: the board window's shared link on the page at `site` (the page's own address);
+    // {"link", "texts"}: the board window's shared link on the page at `site` (the page's own address)
+    // and the share panel's words;
     // null when the window is not open or is no board.
     std::string shareLink(std::string const& window, std::string const& site) const;
     // {"loaded", "message", "window"} as openBoard: a shared link (or its fragment alone) opened

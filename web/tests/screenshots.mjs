@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the menu and each board, with its bar and algebra band, each board with a task reached,
-// and Board 1's goal panel open, in the browser to docs/web-*.png:
+// and Board 1's goal panel and share panel open, in the browser to docs/web-*.png:
 //   node web/tests/screenshots.mjs
 import { fileURLToPath } from "node:url";
 import { launchBrowser, openSite, script, settled } from "./browser.mjs";
@@ -84,6 +84,15 @@ await page.keyboard.type(")");
 await page.locator("dialog.goal-panel input[dir=rtl]").fill("كم مساحة المستطيل؟");
 await page.waitForTimeout(100);
 await page.screenshot({ path: `${root}docs/web-goal-panel.png` });
+await page.keyboard.press("Enter");
+
+// Board 1's share panel, its link just copied.
+await context.grantPermissions(["clipboard-write"], { origin: site.url });
+await page.locator("section.window[data-window=frmZelmora1] .toolbar button[data-command=share]").click();
+await page.locator("dialog.share-panel").waitFor();
+await page.locator("dialog.share-panel button.copy").click();
+await page.waitForTimeout(100);
+await page.screenshot({ path: `${root}docs/web-share.png` });
 
 if (page.errors.length) console.error(page.errors);
 await browser.close();

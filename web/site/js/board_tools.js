@@ -6,6 +6,7 @@ import { BoardBar } from "./board_bar.js";
 import { commandForKey, pageCommands } from "./board_commands.js";
 import { boardPicture, copyPicture, download, openBoardFile, printPicture } from "./board_output.js";
 import { GoalPanel } from "./goal_panel.js";
+import { SharePanel } from "./share_panel.js";
 
 const BOARD_FILE_TYPE = "application/x-zelmora-board";
 
@@ -33,6 +34,7 @@ export function attachBoardTools(desktop, { notify, announce, printHolder, lesso
   });
 
   const goalPanel = new GoalPanel(desktop);
+  const sharePanel = new SharePanel(desktop);
   const failed = (message) => () => notify(message);
   const actions = {
     undo: (frame) => desktop.deliver((core) => core.undo(frame.name)),
@@ -54,12 +56,13 @@ export function attachBoardTools(desktop, { notify, announce, printHolder, lesso
     toolbar: (frame) => bars.get(frame.name).setToolbarShown(frame.toolbar.hidden),
     goal: (frame) => goalPanel.open(frame),
     lessons: (frame) => lessons.openList(frame),
+    share: (frame) => sharePanel.open(frame),
   };
-  // The board keeps the keyboard after a command, unless the command opened the goal panel or the
-  // lesson list, which give it back when they close.
+  // The board keeps the keyboard after a command, unless the command opened the goal panel, the
+  // lesson list or the share panel, which give it back when they close.
   const run = (id, frame) => {
     actions[id](frame);
-    if (frame.el.isConnected && !goalPanel.isOpen && !lessons.isOpen) frame.focusBoard();
+    if (frame.el.isConnected && !goalPanel.isOpen && !lessons.isOpen && !sharePanel.isOpen) frame.focusBoard();
   };
 
   // The keys act on the board that has the keyboard, else on the front window if it is a board.
