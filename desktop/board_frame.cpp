@@ -5,10 +5,12 @@
 #include "form_view.hpp"
 #include "goal_dialog.hpp"
 #include "lesson_list.hpp"
+#include "link_text.hpp"
 #include "pictures.hpp"
 #include "program/algebra_band.hpp"
 #include "program/tasks/goal_editor.hpp"
 #include "qt_host.hpp"
+#include "share_dialog.hpp"
 
 #include <QAction>
 #include <QClipboard>
@@ -18,6 +20,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -67,6 +70,31 @@ QString askForFile(QWidget* parent, QFileDialog::AcceptMode mode, QString const&
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     QString const path = dialog.selectedFiles().front();
+    lastFolder() = QFileInfo(path).absolutePath();
+    return path;
+}
+
+// The saved board the teacher picked, or the link pasted as its name, as typed: the dialog would
+// make a path under the folder it shows of a link. "" when the dialog was cancelled.
+QString askForBoardOrLink(QWidget* parent, QString const& filter)
+{
+    QFileDialog dialog(parent, QStringLiteral("فتح لوحة"), lastFolder(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // Any name, as a link names no file; a name that is neither is refused as an unreadable file.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("zelmora"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedUrls().isEmpty())
+        return {};
+    // The toolkit's own dialog keeps the typed name; a native one hands a link back as an address.
+    if (auto const* typed = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+        QString const text = typed->text().trimmed();
+        if (isLinkText(text.toStdString()))
+            return text;
+    }
+    QUrl const chosen = dialog.selectedUrls().front();
+    if (!chosen.isLocalFile())
+        return chosen.toString(QUrl::FullyEncoded);
+    QString const path = chosen.toLocalFile();
     lastFolder() = QFileInfo(path).absolutePath();
     return path;
 }
@@ -193,7 +221,8 @@ void BoardFrame::refresh()
     action(BoardCommand::Open)->setEnabled(open && m_actions.open);
     action(BoardCommand::Save)->setEnabled(open && m_actions.save);
     action(BoardCommand::Goal)->setEnabled(open && !goalKindsFor(*m_view->form()).empty());
-    for (BoardCommand picture : { BoardCommand::CopyPicture, BoardCommand::SavePicture, BoardCommand::Print })
+    for (BoardCommand picture :
+        { BoardCommand::CopyPicture, BoardCommand::SavePicture, BoardCommand::Print, BoardCommand::Share })
         action(picture)->setEnabled(open);
     action(BoardCommand::FullScreen)->setChecked(isFullScreen());
     // Escape first lets go of a tile the keyboard is dragging; only then does it leave full screen.
@@ -256,7 +285,7 @@ void BoardFrame::run(BoardCommand command)
         askForLesson();
         break;
     case BoardCommand::Share:
-        // The share dialog follows.
+        askToShare();
         break;
     }
 }
@@ -265,14 +294,34 @@ void BoardFrame::askToOpen()
 {
     if (!m_actions.open || !m_view->form())
         return;
-    QString const path
-        = askForFile(this, QFileDialog::AcceptOpen, QStringLiteral("فتح لوحة"), boardFilter, QStringLiteral("zelmora"));
-    if (path.isEmpty())
+    QString const chosen = askForBoardOrLink(this, boardFilter);
+    if (!chosen.isEmpty())
+        openChosen(chosen);
+}
+
+void BoardFrame::openChosen(QString const& chosen)
+{
+    if (!m_actions.open || !m_view->form())
         return;
+    std::string const text = chosen.toStdString();
     std::string refusal;
-    m_host.deliver([&] { refusal = m_actions.open(pathOf(path)); });
+    if (isLinkText(text))
+        refusal = m_host.openShareLink(text).message;
+    else
+        m_host.deliver([&] { refusal = m_actions.open(pathOf(chosen)); });
     if (!refusal.empty())
         warn(QString::fromStdString(refusal));
+}
+
+void BoardFrame::askToShare()
+{
+    Form const* form = m_view->form();
+    if (!form || findChild<ShareDialog*>())
+        return;
+    auto* dialog = new ShareDialog(QString::fromStdString(QtHost::shareLink(*form)), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::finished, this, [this] { m_view->setFocus(); });
+    dialog->open();
 }
 
 void BoardFrame::askToSave()

@@ -47,6 +47,10 @@ public:
     void setToolbarShown(bool);
     void setFullScreen(bool);
 
+    // What the open dialog's file name holds, opened: a shared link on its board with its task,
+    // anything else as a saved board's path; a refusal is shown in Arabic.
+    void openChosen(QString const& chosen);
+
     // The picture commands without their dialogs.
     void copyPicture() const;
     bool savePicture(QString const& path) const;
@@ -63,6 +67,7 @@ private:
     void askToSave();
     void askForGoal();
     void askForLesson();
+    void askToShare();
     void askToSavePicture();
     void askToPrint();
     // Shows or hides a part outside the board; a window of its own size keeps the board's size.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.hpp"
 
+#include "link_text.hpp"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -92,18 +94,9 @@ CommandLine readCommandLine(int argc, char** argv)
     if (files.isEmpty())
         return {};
     std::string const argument = files.constFirst().toStdString();
-    if (isLinkArgument(argument))
+    if (isLinkText(argument))
         return { std::nullopt, std::nullopt, argument };
     return { std::nullopt, std::filesystem::path(argument), std::nullopt };
-}
-
-bool isLinkArgument(std::string const& argument)
-{
-    for (std::string_view scheme : { "http://", "https://", "file://" })
-        if (argument.starts_with(scheme))
-            return true;
-    std::error_code ignored;
-    return argument.find('#') != std::string::npos && !std::filesystem::exists(argument, ignored);
 }
 
 } // namespace zelmora::qt

@@ -16,10 +16,6 @@ struct CommandLine {
     std::optional<std::string> shareLink;
 };
 
-// Whether an argument is a shared link rather than a saved board: a web or file address, or
-// anything with a fragment ('#') that names no file on this computer.
-bool isLinkArgument(std::string const& argument);
-
 // Answers what the command line asks for before any window exists, so `zelmora --help` and
 // `zelmora --version` work on a terminal with no display.
 CommandLine readCommandLine(int argc, char** argv);

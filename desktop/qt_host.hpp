@@ -51,6 +51,8 @@ public:
     LoadResult openSavedBoard(std::string_view bytes);
     // A shared link, opened the same way.
     LoadResult openShareLink(std::string_view link);
+    // The link that opens the board window as it stands in the browser edition.
+    static std::string shareLink(Form const& form) { return Session::shareLink(form); }
     // The built-in lessons, and the lesson of that id opened on its board: the reason in Arabic
     // when it cannot be, else "".
     LessonLibrary& lessons() { return m_lessons; }

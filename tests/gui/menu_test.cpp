@@ -6,6 +6,7 @@
 #include "desktop/font_setup.hpp"
 #include "desktop/form_view.hpp"
 #include "desktop/guide_window.hpp"
+#include "desktop/link_text.hpp"
 #include "desktop/qt_host.hpp"
 #include "program/board_file/refusal_messages.hpp"
 #include "program/session.hpp"
@@ -328,8 +329,8 @@ void MenuWindow::aSharedLinkOnTheCommandLineOpensItsBoard()
     QCOMPARE(line.shareLink.value_or(""), link);
     QTemporaryFile saved("lesson#3-XXXXXX.zelmora");
     QVERIFY(saved.open());
-    QVERIFY(!qt::isLinkArgument(saved.fileName().toStdString()));
-    QVERIFY(qt::isLinkArgument(link.substr(link.find('#'))));
+    QVERIFY(!qt::isLinkText(saved.fileName().toStdString()));
+    QVERIFY(qt::isLinkText(link.substr(link.find('#'))));
 
     Program learner;
     LoadResult const cut = learner.host.openShareLink(link.substr(0, link.size() - 5));
