@@ -4,6 +4,8 @@
 // goal that fit the board, the preview of what is typed and whether it can be set, and sets the
 // goal itself; this lays them out, right to left, keeps the keyboard inside while it is open and
 // gives it back to the board after.
+import { keepTabInside, placeOver } from "./panel.js";
+
 let panelsMade = 0;
 
 const element = (tag, properties = {}, ...children) => {
@@ -29,7 +31,7 @@ export class GoalPanel {
     this.dialog = this.build(offer);
     frame.el.append(this.dialog);
     this.dialog.showModal();
-    this.place();
+    placeOver(this.frame, this.dialog);
     this.refresh();
     this.expression.select();
   }
@@ -75,7 +77,8 @@ export class GoalPanel {
 
     form.addEventListener("input", () => this.refresh());
     form.addEventListener("submit", (e) => { e.preventDefault(); this.set(); });
-    dialog.addEventListener("keydown", (e) => this.keepTabInside(e));
+    const isStop = (el) => !el.disabled && !el.hidden && (el.type !== "radio" || el.checked);
+    dialog.addEventListener("keydown", (e) => keepTabInside(dialog, e, isStop));
     dialog.addEventListener("close", () => this.closed(dialog));
     return dialog;
   }
@@ -125,24 +128,5 @@ export class GoalPanel {
     this.dialog = null;
     if (this.frame?.el.isConnected) this.frame.focusBoard();
     this.frame = null;
-  }
-
-  // Tab and Shift+Tab go round the panel's own fields and buttons, never out to the page.
-  keepTabInside(e) {
-    if (e.key !== "Tab") return;
-    const stops = [...this.dialog.querySelectorAll("input, button")]
-      .filter((el) => !el.disabled && !el.hidden && (el.type !== "radio" || el.checked));
-    const [first, last] = [stops[0], stops.at(-1)];
-    if (e.shiftKey && document.activeElement === first) { e.preventDefault(); last.focus(); }
-    else if (!e.shiftKey && document.activeElement === last) { e.preventDefault(); first.focus(); }
-  }
-
-  // Over the middle of its board window, kept on the screen.
-  place() {
-    const box = this.frame.el.getBoundingClientRect();
-    const { width, height } = this.dialog.getBoundingClientRect();
-    const left = Math.max(8, Math.min(window.innerWidth - width - 8, box.left + (box.width - width) / 2));
-    const top = Math.max(8, Math.min(window.innerHeight - height - 8, box.top + (box.height - height) / 3));
-    Object.assign(this.dialog.style, { left: `${left}px`, top: `${top}px` });
   }
 }

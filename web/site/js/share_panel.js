@@ -3,6 +3,8 @@
 // very page, for the teacher to copy and hand out. The core makes the link and gives every word;
 // this lays them out right to left, with the link itself left to right, keeps the keyboard inside
 // while it is open and gives it back to the board after.
+import { keepTabInside, placeOver } from "./panel.js";
+
 let panelsMade = 0;
 
 const element = (tag, properties = {}, ...children) => {
@@ -31,7 +33,7 @@ export class SharePanel {
     this.dialog = this.build(share);
     frame.el.append(this.dialog);
     this.dialog.showModal();
-    this.place();
+    placeOver(this.frame, this.dialog);
     this.field.focus();
     this.field.select();
   }
@@ -55,7 +57,7 @@ export class SharePanel {
     dialog.append(element("h2", { id: `${id}-title`, textContent: texts.title }),
       element("p", { id: `${id}-explanation`, className: "explanation", textContent: texts.explanation }),
       this.field, element("div", { className: "buttons" }, this.copyButton, this.status, close));
-    dialog.addEventListener("keydown", (e) => this.keepTabInside(e));
+    dialog.addEventListener("keydown", (e) => keepTabInside(dialog, e));
     dialog.addEventListener("close", () => this.closed(dialog));
     return dialog;
   }
@@ -81,23 +83,5 @@ export class SharePanel {
     const frame = this.frame;
     this.frame = null;
     if (frame?.el.isConnected) frame.focusBoard();
-  }
-
-  // Tab and Shift+Tab go round the link and the buttons, never out to the page.
-  keepTabInside(e) {
-    if (e.key !== "Tab") return;
-    const stops = [...this.dialog.querySelectorAll("input, button")];
-    const [first, last] = [stops[0], stops.at(-1)];
-    if (e.shiftKey && document.activeElement === first) { e.preventDefault(); last.focus(); }
-    else if (!e.shiftKey && document.activeElement === last) { e.preventDefault(); first.focus(); }
-  }
-
-  // Over the middle of its board window, kept on the screen.
-  place() {
-    const box = this.frame.el.getBoundingClientRect();
-    const { width, height } = this.dialog.getBoundingClientRect();
-    const left = Math.max(8, Math.min(window.innerWidth - width - 8, box.left + (box.width - width) / 2));
-    const top = Math.max(8, Math.min(window.innerHeight - height - 8, box.top + (box.height - height) / 3));
-    Object.assign(this.dialog.style, { left: `${left}px`, top: `${top}px` });
   }
 }
