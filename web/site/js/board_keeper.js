@@ -35,12 +35,25 @@ export class BoardKeeper {
     this.desktop = desktop;
     this.timer = 0;
     this.idle = 0;
+    // A page that is reloaded, closed or put away must not lose the move made just before: what
+    // waits to be written is written at once.
+    addEventListener("pagehide", () => this.flush());
+    document.addEventListener("visibilitychange", () => { if (document.hidden) this.flush(); });
+  }
+
+  flush() {
+    if (!this.timer && !this.idle) return;
+    clearTimeout(this.timer);
+    this.timer = 0;
+    if (this.idle) (window.cancelIdleCallback ?? clearTimeout)(this.idle);
+    this.idle = 0;
+    this.write();
   }
 
   // Something changed: the boards are written once the changes stop for a moment.
   changed() {
     clearTimeout(this.timer);
-    this.timer = setTimeout(() => this.whenIdle(), QUIET_MS);
+    this.timer = setTimeout(() => { this.timer = 0; this.whenIdle(); }, QUIET_MS);
   }
 
   whenIdle() {
