@@ -48,10 +48,15 @@ test("a shared link opens its board with its tiles and goal, and leaves the addr
   assert.match(await band.textContent(), /الهدف: اضرب \(س \+ 3\)\(س \+ 2\)/);
   assert.equal(await page.evaluate(() => location.hash), "");
   assert.ok(!(await page.locator("#notice").isVisible()));
-  // A reload opens the page afresh, not the link over the learner's work.
+  // The learner moves on; a reload brings back that work, not the link over it.
+  await script(page, `drag ${B1} Command1(111) 0 0 2000 6760`);
+  const moved = (await script(page, `print ${B1} tiles`)).trim();
+  assert.notEqual(moved, tiles);
   await page.reload();
   await page.waitForFunction(() => window.zelmora?.ready === true);
-  assert.equal((await script(page, "print windows")).trim(), "windows=frmZelmora");
+  assert.equal((await script(page, "print windows")).trim(), `windows=${B1} frmZelmora`);
+  assert.equal((await script(page, `print ${B1} tiles`)).trim(), moved);
+  assert.equal(await page.evaluate(() => location.hash), "");
   assert.deepEqual(page.errors, []);
   await context.close();
 });
