@@ -1,12 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Debian's Chromium, driven by playwright-core; never a browser of its own download.
+import { after, before } from "node:test";
 import { chromium } from "playwright-core";
+import { serveSite } from "./static_server.mjs";
 
 export const CHROMIUM_ARGS = ["--no-sandbox", "--disable-gpu", "--disable-background-networking",
   "--disable-component-update", "--disable-sync", "--no-first-run"];
 
 export function launchBrowser() {
   return chromium.launch({ executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium", args: CHROMIUM_ARGS });
+}
+
+// One server of the built site and one Chromium for a test file: started before its tests, closed
+// after them. Their `site` and `browser` are there once the tests run.
+export function siteAndBrowser(root) {
+  const running = { site: null, browser: null };
+  before(async () => {
+    running.site = await serveSite(root);
+    running.browser = await launchBrowser();
+  });
+  after(async () => {
+    await running.browser?.close();
+    await running.site?.close();
+  });
+  return running;
 }
 
 // Opens the site and waits for the program to have started and painted its menu.

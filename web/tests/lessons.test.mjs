@@ -5,10 +5,9 @@
 // state that is damaged or refused dropped while the page starts as usual.
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import { fileURLToPath } from "node:url";
-import { launchBrowser, mouseDrag, openSite, script, settled } from "./browser.mjs";
-import { serveSite } from "./static_server.mjs";
+import { mouseDrag, openSite, script, settled, siteAndBrowser } from "./browser.mjs";
 
 const build = fileURLToPath(new URL("../../build-web/", import.meta.url));
 const source = (path) => readFileSync(fileURLToPath(new URL(`../../${path}`, import.meta.url)), "utf8");
@@ -39,22 +38,13 @@ const bandText = async (page, name) => (await win(page, name).locator(".band").t
 const kept = (page, key) => page.evaluate((k) => localStorage.getItem(k), key);
 const activeIn = (page, selector) => page.evaluate((s) => Boolean(document.activeElement?.closest(s)), selector);
 
-let browser;
-let site;
-before(async () => {
-  site = await serveSite(`${build}site`);
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  await site?.close();
-});
+const running = siteAndBrowser(`${build}site`);
 
 test("a lesson from the bar's list, solved with a real drop, is back after a reload and marked solved", async () => {
   // No offline worker here: every file the page asks for is the page's own request.
-  const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, serviceWorkers: "block" });
-  const page = await openSite(context, site.url);
-  assert.ok(!site.served.some((f) => f.path.startsWith("/lessons/")), "no lesson is fetched before the list opens");
+  const context = await running.browser.newContext({ viewport: { width: 1280, height: 800 }, serviceWorkers: "block" });
+  const page = await openSite(context, running.site.url);
+  assert.ok(!running.site.served.some((f) => f.path.startsWith("/lessons/")), "no lesson is fetched before the list opens");
   const precached = readFileSync(`${build}site/precache.js`, "utf8");
   for (const file of ["lessons/lessons.json", "lessons/b1-01.zelmora", "lessons/b4-08.zelmora"])
     assert.ok(precached.includes(`"${file}"`), `${file} is kept for offline use`);
@@ -114,8 +104,8 @@ test("a lesson from the bar's list, solved with a real drop, is back after a rel
 });
 
 test("the guide links an activity to its lesson, and a closed board is no longer kept", async () => {
-  const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, serviceWorkers: "block" });
-  const page = await openSite(context, site.url);
+  const context = await running.browser.newContext({ viewport: { width: 1280, height: 800 }, serviceWorkers: "block" });
+  const page = await openSite(context, running.site.url);
   await script(page, "click frmZelmora Command6"); // the guide
   const guide = page.frameLocator("#guide iframe");
   const link = guide.locator("a[href=\"#lesson-b1-03\"]");
@@ -139,8 +129,8 @@ test("the guide links an activity to its lesson, and a closed board is no longer
 });
 
 test("kept state that is damaged or refused is dropped, and the page starts as usual", async () => {
-  const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, serviceWorkers: "block" });
-  const page = await openSite(context, site.url);
+  const context = await running.browser.newContext({ viewport: { width: 1280, height: 800 }, serviceWorkers: "block" });
+  const page = await openSite(context, running.site.url);
   await script(page, "open frmZelmora2");
   const good = (await page.waitForFunction(() => {
     const kept = JSON.parse(localStorage.getItem("zelmora.openBoards") ?? "null");

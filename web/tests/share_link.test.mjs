@@ -5,10 +5,9 @@
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import { readFileSync } from "node:fs";
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import { fileURLToPath } from "node:url";
-import { launchBrowser, openSite, script } from "./browser.mjs";
-import { serveSite } from "./static_server.mjs";
+import { openSite, script, siteAndBrowser } from "./browser.mjs";
 
 const build = fileURLToPath(new URL("../../build-web/", import.meta.url));
 const reference = (lines) => execFileSync("node", [`${build}tools/zelmora-script.js`, "-"],
@@ -25,23 +24,14 @@ const TEACHER = [
   `print ${B1} tiles`, `print ${B1} link`,
 ];
 
-let browser;
-let site;
-before(async () => {
-  site = await serveSite(`${build}site`);
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  await site?.close();
-});
+const running = siteAndBrowser(`${build}site`);
 
 test("a shared link opens its board with its tiles and goal, and leaves the address", async () => {
   const printed = reference(TEACHER);
   const fragment = printed.match(/\.link="(\S+)"/)[1];
   const tiles = printed.split("\n").filter((line) => line.includes(".Command1(")).join("\n");
-  const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
-  const page = await openSite(context, `${site.url}#${fragment}`);
+  const context = await running.browser.newContext({ viewport: { width: 1280, height: 800 } });
+  const page = await openSite(context, `${running.site.url}#${fragment}`);
   assert.equal((await script(page, "print windows")).trim(), `windows=${B1} frmZelmora`);
   assert.equal((await script(page, `print ${B1} tiles`)).trim(), tiles);
   const band = page.locator(`section.window[data-window=${B1}] .band`);
@@ -65,8 +55,8 @@ test("a damaged link opens no board and says why in Arabic", async () => {
   const fragment = reference(TEACHER).match(/\.link="(\S+)"/)[1];
   const at = Math.floor(fragment.length / 2);
   const damaged = fragment.slice(0, at) + (fragment[at] === "A" ? "B" : "A") + fragment.slice(at + 1);
-  const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
-  const page = await openSite(context, `${site.url}#${damaged}`);
+  const context = await running.browser.newContext({ viewport: { width: 1280, height: 800 } });
+  const page = await openSite(context, `${running.site.url}#${damaged}`);
   await page.locator("#notice").waitFor();
   assert.equal(await page.locator("#notice p").textContent(), damagedMessage);
   assert.equal((await script(page, "print windows")).trim(), "windows=frmZelmora");

@@ -4,10 +4,9 @@
 // where the same board comes up with the goal in its band.
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import { fileURLToPath } from "node:url";
-import { launchBrowser, openSite, script, settled } from "./browser.mjs";
-import { serveSite } from "./static_server.mjs";
+import { openSite, script, settled, siteAndBrowser } from "./browser.mjs";
 
 const build = fileURLToPath(new URL("../../build-web/", import.meta.url));
 // The panel's words as the core writes them, by name.
@@ -20,21 +19,12 @@ const GOAL = "الهدف: اضرب (س + 3)(س + 2)";
 const win = (page) => page.locator(`section.window[data-window=${B1}]`);
 const activeIn = (page, selector) => page.evaluate((s) => Boolean(document.activeElement?.closest(s)), selector);
 
-let browser;
-let site;
-before(async () => {
-  site = await serveSite(`${build}site`);
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  await site?.close();
-});
+const running = siteAndBrowser(`${build}site`);
 
 test("a board shared from its bar opens, from the copied link, with its goal in another page", async () => {
-  const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
-  await context.grantPermissions(["clipboard-read", "clipboard-write"], { origin: site.url });
-  const page = await openSite(context, site.url);
+  const context = await running.browser.newContext({ viewport: { width: 1280, height: 800 } });
+  await context.grantPermissions(["clipboard-read", "clipboard-write"], { origin: running.site.url });
+  const page = await openSite(context, running.site.url);
   await script(page, `open ${B1}\ngoal ${B1} multiply (x+3)(x+2)`);
   await settled(page);
   await win(page).locator("canvas").click({ position: { x: 5, y: 5 } });
@@ -49,7 +39,7 @@ test("a board shared from its bar opens, from the copied link, with its goal in 
   assert.equal(await field.getAttribute("dir"), "ltr");
   assert.equal(await field.evaluate((input) => input.readOnly), true);
   const link = await field.inputValue();
-  assert.ok(link.startsWith(`${site.url.replace(/\/?$/, "/")}#zelmora=`), link);
+  assert.ok(link.startsWith(`${running.site.url.replace(/\/?$/, "/")}#zelmora=`), link);
 
   // Tab goes round the link and the two buttons and never leaves the panel.
   for (let i = 0; i < 4; i++) {

@@ -10,8 +10,7 @@ import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { after, before, test } from "node:test";
 import { fileURLToPath } from "node:url";
-import { launchBrowser, mouseDrag, openSite, script, settled } from "./browser.mjs";
-import { serveSite } from "./static_server.mjs";
+import { mouseDrag, openSite, script, settled, siteAndBrowser } from "./browser.mjs";
 
 const build = fileURLToPath(new URL("../../build-web/", import.meta.url));
 const reference = (lines) => execFileSync("node", [`${build}tools/zelmora-script.js`, "-"],
@@ -46,24 +45,15 @@ const bandText = async (page) => (await win(page).locator(".band").textContent()
 const bandOf = (printed) => printed.trim().split("\n").map((line) => line.match(/\.band="(.*)"$/)[1]).join("\n");
 const activeIn = (page, selector) => page.evaluate((s) => Boolean(document.activeElement?.closest(s)), selector);
 
-let browser;
-let site;
+const running = siteAndBrowser(`${build}site`);
 let folder;
-before(async () => {
-  site = await serveSite(`${build}site`);
-  browser = await launchBrowser();
-  folder = mkdtempSync(join(tmpdir(), "zelmora-tasks-"));
-});
-after(async () => {
-  await browser?.close();
-  await site?.close();
-  rmSync(folder, { recursive: true, force: true });
-});
+before(() => { folder = mkdtempSync(join(tmpdir(), "zelmora-tasks-")); });
+after(() => rmSync(folder, { recursive: true, force: true }));
 
 test("a goal set from the panel is reached by a drag: praise in the band and the announcer, and a chime", async () => {
   assert.ok(editorTexts.title && editorTexts.set);
-  const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
-  const page = await openSite(context, site.url);
+  const context = await running.browser.newContext({ viewport: { width: 1280, height: 800 } });
+  const page = await openSite(context, running.site.url);
   await script(page, `open ${B1}`);
   await win(page).locator("canvas").click({ position: { x: 5, y: 5 } });
   await win(page).locator(".toolbar button[data-command=goal]").click();
@@ -148,8 +138,8 @@ test("a goal set from the panel is reached by a drag: praise in the band and the
 });
 
 test("a saved task dropped on the page comes back with its goal and question; Ctrl+G edits and removes it", async () => {
-  const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, acceptDownloads: true });
-  const page = await openSite(context, site.url);
+  const context = await running.browser.newContext({ viewport: { width: 1280, height: 800 }, acceptDownloads: true });
+  const page = await openSite(context, running.site.url);
   await script(page, `open ${B1}`);
   await win(page).locator("canvas").click({ position: { x: 5, y: 5 } });
   await page.keyboard.press("Control+G");
