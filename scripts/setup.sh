@@ -25,6 +25,8 @@ desktop=(
   librsvg2-bin
   # shares compiled objects between the build folders
   ccache
+  # the QR code of a shared link
+  libqrencode-dev
 )
 web=(
   build-essential cmake ninja-build nlohmann-json3-dev librsvg2-bin ccache
@@ -32,6 +34,8 @@ web=(
   emscripten nodejs
   # the subset fonts, the bundled scripts, and the server web.sh starts
   python3 python3-fonttools python3-brotli esbuild
+  # the QR code of a shared link, bundled into the page
+  node-qrcode-generator
 )
 tests=(
   xvfb xauth xdotool clang-format
@@ -41,6 +45,8 @@ tests=(
   chromium
   # the accessibility tests: the AT-SPI bus and a client that reads it
   at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus-x11
+  # reads the QR codes the tests capture from the screen
+  zbar-tools
 )
 
 case "${1:-all}" in
