@@ -39,6 +39,10 @@ struct ShareLinkTexts {
     std::string_view copy = "نسخ الرابط";
     std::string_view copied = "نُسخ الرابط";
     std::string_view close = "إغلاق";
+    // The link as a QR code, large enough to be read from the back of a classroom.
+    std::string_view qrCode = "رمز QR";
+    std::string_view qrTitle = "امسح الرمز بكاميرا الجهاز لتفتح اللوحة";
+    std::string_view qrTooLong = "هذا الرابط أطول من أن يتسع له رمز QR. انسخ الرابط وأرسله إلى المتعلمين بدلًا منه.";
 };
 inline constexpr ShareLinkTexts shareLinkTexts {};
 

@@ -2,27 +2,38 @@
 // A board handed out as a link and taken back on the desktop: the bar's share button shows the
 // board's link, its copy button puts it on the clipboard, and the link pasted as the open
 // dialog's file name brings the goal back; a damaged link is refused with a message and changes
-// nothing.
+// nothing. Its QR code fills the screen and reads back, with a QR reader, as the link.
 
 #include "board_window.hpp"
 #include "desktop/board_connection.hpp"
 #include "desktop/board_frame.hpp"
+#include "desktop/qr_code_widget.hpp"
+#include "desktop/qr_matrix.hpp"
+#include "desktop/qr_view.hpp"
 #include "desktop/share_dialog.hpp"
 #include "program/links/share_link.hpp"
 #include "program/tasks/tasks.hpp"
 
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
 #include <QtTest>
 
+#include <random>
+
 using zelmora::gui::BoardWindow;
 using zelmora::qt::BoardCommand;
 using zelmora::qt::BoardFrame;
+using zelmora::qt::QrCorrection;
+using zelmora::qt::QrView;
 using zelmora::qt::ShareDialog;
 
 namespace {
@@ -49,12 +60,41 @@ QStringList messagesWhile(std::function<void()> const& call)
     return shown;
 }
 
+// What a real QR reader finds in the widget as it shows on the screen.
+QString readByZbar(QWidget* widget)
+{
+    QTemporaryDir folder;
+    QString const path = folder.filePath(QStringLiteral("code.png"));
+    if (!widget->grab().save(path))
+        return QStringLiteral("(not saved)");
+    QProcess zbar;
+    zbar.start(QStringLiteral("zbarimg"), { QStringLiteral("--raw"), QStringLiteral("-q"), path });
+    if (!zbar.waitForFinished(30000))
+        return QStringLiteral("(zbarimg did not finish)");
+    return QString::fromUtf8(zbar.readAllStandardOutput()).trimmed();
+}
+
+// A link of that many characters as the program writes them: its site, then the fragment in
+// base64url, here random so that no pattern makes it easier to encode than a real board.
+std::string linkOfLength(std::size_t length)
+{
+    std::string link = std::string(zelmora::shareLinkSite) + "#zelmora=";
+    std::string_view const alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
+    std::mt19937 random(1200);
+    std::uniform_int_distribution<std::size_t> letter(0, alphabet.size() - 1);
+    while (link.size() < length)
+        link += alphabet[letter(random)];
+    return link;
+}
+
 } // namespace
 
 class ShareOnTheDesktop : public QObject {
     Q_OBJECT
 private slots:
     void boardGoesOutAsALinkAndComesBack();
+    void linkGoesOnTheScreenAsAQrCode();
+    void longLinksFallBackThenGiveAMessage();
 };
 
 void ShareOnTheDesktop::boardGoesOutAsALinkAndComesBack()
@@ -99,6 +139,77 @@ void ShareOnTheDesktop::boardGoesOutAsALinkAndComesBack()
     QVERIFY2(refused.front().contains(QStringLiteral("الرابط")), qPrintable(refused.front()));
     QCOMPARE(zelmora::qt::QtHost::shareLink(*board.form), before);
     QVERIFY(!zelmora::goalOf(*board.form));
+}
+
+void ShareOnTheDesktop::linkGoesOnTheScreenAsAQrCode()
+{
+    BoardWindow board(1.5);
+    QVERIFY(board.ready);
+    BoardFrame* frame = board.host.frameOf(*board.form);
+    frame->setActions(zelmora::qt::boardActionsFor(board.app, *board.form));
+    QVERIFY(board.host.setGoal(*board.form, zelmora::GoalKind::Multiply, "(x+1)(x+2)", "كم المساحة؟").set);
+    clickThroughWindow(frame->findChild<QToolBar*>()->widgetForAction(frame->action(BoardCommand::Share)));
+    QPointer<ShareDialog> dialog = frame->findChild<ShareDialog*>();
+    QVERIFY(dialog && QTest::qWaitForWindowActive(dialog));
+    QString const link = dialog->linkField()->text();
+    QCOMPARE(dialog->qrButton()->text(), QStringLiteral("رمز QR"));
+    QVERIFY(!dialog->qrView()->isVisible());
+
+    // Opened by its button: the whole screen, the code in whole pixels per module, read back as
+    // the link, which is written under it left to right and can be selected.
+    auto const open = [&] {
+        clickThroughWindow(dialog->qrButton());
+        QTRY_VERIFY(dialog->qrView()->isVisible() && dialog->isFullScreen());
+        QTRY_COMPARE(dialog->size(), dialog->screen()->size());
+    };
+    open();
+    QVERIFY(dialog->qrView()->code());
+    QVERIFY2(dialog->qrView()->code()->modulePixels() >= 4, "large enough to be read from afar");
+    QCOMPARE(readByZbar(dialog), link);
+    QTextEdit const* written = dialog->qrView()->linkText();
+    QCOMPARE(written->toPlainText(), link);
+    QCOMPARE(written->layoutDirection(), Qt::LeftToRight);
+    QVERIFY(written->textInteractionFlags() & Qt::TextSelectableByMouse);
+    QVERIFY2(written->height() < dialog->height() / 4, "the code, not its text, takes the screen");
+
+    // Escape, a second press of the button and Close each bring the dialog back, still open.
+    QTest::keyClick(dialog->windowHandle(), Qt::Key_Escape);
+    QTRY_VERIFY(!dialog->qrView()->isVisible() && !dialog->isFullScreen());
+    QVERIFY(dialog && dialog->isVisible() && dialog->linkField()->isVisible());
+    open();
+    clickThroughWindow(dialog->qrButton());
+    QTRY_VERIFY(!dialog->qrView()->isVisible() && !dialog->isFullScreen());
+    open();
+    clickThroughWindow(dialog->closeButton());
+    QTRY_VERIFY(!dialog->qrView()->isVisible() && !dialog->isFullScreen());
+    QVERIFY(dialog && dialog->isVisible());
+    clickThroughWindow(dialog->closeButton());
+    QTRY_VERIFY(!dialog);
+}
+
+void ShareOnTheDesktop::longLinksFallBackThenGiveAMessage()
+{
+    // The longest link a board makes still goes into a code with medium correction, and reads back.
+    std::string const longest = linkOfLength(1200);
+    auto const medium = zelmora::qt::qrMatrixOf(longest);
+    QVERIFY(medium && medium->correction == QrCorrection::Medium);
+    QrView view(QString::fromStdString(longest), nullptr);
+    view.resize(800, 800);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(view.code() && view.code()->modulePixels() >= 3);
+    QCOMPARE(readByZbar(&view), QString::fromStdString(longest));
+
+    // Past what medium holds, low correction; past that, the program's words instead of a code,
+    // and the link still there to copy.
+    auto const low = zelmora::qt::qrMatrixOf(linkOfLength(2600));
+    QVERIFY(low && low->correction == QrCorrection::Low);
+    QVERIFY(!zelmora::qt::qrMatrixOf(linkOfLength(3000)));
+    QString const tooLong = QString::fromStdString(linkOfLength(3000));
+    QrView refused(tooLong, nullptr);
+    QVERIFY(!refused.code() && refused.tooLong());
+    QCOMPARE(refused.tooLong()->text(), QString::fromUtf8(zelmora::shareLinkTexts.qrTooLong));
+    QCOMPARE(refused.linkText()->toPlainText(), tooLong);
 }
 
 QTEST_MAIN(ShareOnTheDesktop)
