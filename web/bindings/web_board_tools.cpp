@@ -111,7 +111,8 @@ std::string WebProgram::shareLink(std::string const& window, std::string const& 
         { "link", Session::shareLink(*form, site) },
         { "texts",
             { { "title", texts.title }, { "explanation", texts.explanation }, { "copy", texts.copy },
-                { "copied", texts.copied }, { "close", texts.close } } }
+                { "copied", texts.copied }, { "close", texts.close }, { "qrCode", texts.qrCode },
+                { "qrTitle", texts.qrTitle }, { "qrTooLong", texts.qrTooLong } } }
     }.dump();
 }
 

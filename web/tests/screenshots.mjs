@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the menu and each board, with its bar and algebra band, each board with a task reached,
-// and Board 1's goal panel and share panel open, in the browser to docs/web-*.png:
+// and Board 1's goal panel, share panel and QR code open, in the browser to docs/web-*.png:
 //   node web/tests/screenshots.mjs
 import { fileURLToPath } from "node:url";
 import { launchBrowser, openSite, script, settled } from "./browser.mjs";
@@ -93,6 +93,10 @@ await page.locator("dialog.share-panel").waitFor();
 await page.locator("dialog.share-panel button.copy").click();
 await page.waitForTimeout(100);
 await page.screenshot({ path: `${root}docs/web-share.png` });
+// Its link as a QR code over the whole page.
+await page.locator("dialog.share-panel button.qr").click();
+await page.locator("dialog.qr-view canvas").waitFor();
+await page.screenshot({ path: `${root}docs/web-qr.png` });
 
 if (page.errors.length) console.error(page.errors);
 await browser.close();

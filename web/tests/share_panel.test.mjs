@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The share panel with real input: a board with a goal shared from its bar, the panel in the core's
 // words keeping the keyboard inside, its link copied and opened in another page of the browser,
-// where the same board comes up with the goal in its band.
+// where the same board comes up with the goal in its band. The link's QR code over the page reads
+// back, with a real QR reader, as the link, on a wide page and on a phone's.
 import assert from "node:assert/strict";
-import { readFileSync } from "node:fs";
+import { execFileSync } from "node:child_process";
+import { mkdtempSync, readFileSync, rmSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
 import { test } from "node:test";
 import { fileURLToPath } from "node:url";
 import { openSite, script, settled, siteAndBrowser } from "./browser.mjs";
@@ -62,5 +66,81 @@ test("a board shared from its bar opens, from the copied link, with its goal in 
   assert.equal(await script(other, `print ${B1} goal`), await script(page, `print ${B1} goal`));
   assert.deepEqual(page.errors, []);
   assert.deepEqual(other.errors, []);
+  await context.close();
+});
+
+// What a real QR reader finds on the page as it shows; "" when it finds nothing.
+async function readByZbar(page) {
+  const folder = mkdtempSync(join(tmpdir(), "zelmora-qr-"));
+  try {
+    const path = join(folder, "page.png");
+    await page.screenshot({ path });
+    return execFileSync("zbarimg", ["--raw", "-q", path], { encoding: "utf8" }).trim();
+  } catch {
+    return "";
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
+}
+
+// Near the longest question the band takes (500 bytes): a link of over six hundred characters.
+const LONG_PROMPT = "كم مساحة المستطيل الذي تصنعه البلاطات؟ ".repeat(6).trim();
+
+// Board 1 with a goal and a question shared from its bar on a wide page, and its QR code opened
+// from the panel; the requests the page makes from then on are listed.
+async function openQrView(prompt) {
+  const context = await running.browser.newContext({ viewport: { width: 1280, height: 800 } });
+  const page = await openSite(context, running.site.url);
+  assert.equal(await script(page, `open ${B1}\ngoal ${B1} multiply (x+3)(x+2)\nprompt ${B1} ${prompt}`), "");
+  await settled(page);
+  await win(page).locator(".toolbar button[data-command=share]").click();
+  const panel = page.getByRole("dialog", { name: texts.title });
+  const link = await panel.locator("input.link").inputValue();
+  const requests = [];
+  page.on("request", (request) => requests.push(request.url()));
+  const qr = panel.getByRole("button", { name: texts.qrCode });
+  await qr.click();
+  const view = page.getByRole("dialog", { name: texts.qrTitle });
+  await view.waitFor();
+  return { context, page, panel, link, requests, qr, view };
+}
+
+// The code fills most of the page, and a QR reader reads the page as the link.
+async function assertReadable(page, view, link) {
+  const { width, height } = page.viewportSize();
+  const box = await view.locator("canvas").boundingBox();
+  assert.ok(box.width >= 0.7 * Math.min(width, height), `a code of ${box.width} pixels on ${width}x${height}`);
+  assert.equal(await readByZbar(page), link);
+}
+
+test("a link's QR code fills the page, reads back as the link, and Escape or Close leave it", async () => {
+  const { context, page, panel, link, requests, qr, view } = await openQrView(LONG_PROMPT);
+  assert.ok(link.length > 600, `${link.length} characters`);
+  await assertReadable(page, view, link);
+  const written = view.locator(".link");
+  assert.equal(await written.textContent(), link);
+  assert.equal(await written.getAttribute("dir"), "ltr");
+  assert.deepEqual(requests, [], "the code is made in the page");
+
+  // Escape and the close button each bring the panel back, its QR button with the keyboard.
+  await page.keyboard.press("Escape");
+  await view.waitFor({ state: "detached" });
+  assert.ok(await panel.isVisible());
+  assert.equal(await page.evaluate(() => document.activeElement?.className), "qr");
+  await qr.click();
+  await view.getByRole("button", { name: texts.close }).click();
+  await view.waitFor({ state: "detached" });
+  assert.ok(await panel.isVisible());
+  assert.deepEqual(page.errors, []);
+  await context.close();
+});
+
+test("on a page as narrow as a phone's the code is drawn again to fit, and still reads", async () => {
+  const { context, page, link, view } = await openQrView("كم المساحة؟");
+  await page.setViewportSize({ width: 390, height: 844 });
+  await assertReadable(page, view, link);
+  await view.getByRole("button", { name: texts.close }).click();
+  await view.waitFor({ state: "detached" });
+  assert.deepEqual(page.errors, []);
   await context.close();
 });

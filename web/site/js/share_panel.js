@@ -2,8 +2,10 @@
 // A board window's share panel: the link that opens the board and its task in a browser, on this
 // very page, for the teacher to copy and hand out. The core makes the link and gives every word;
 // this lays them out right to left, with the link itself left to right, keeps the keyboard inside
-// while it is open and gives it back to the board after.
+// while it is open and gives it back to the board after. Its QR code button shows the link as a
+// code over the whole page, for a class to read off a projector.
 import { keepTabInside, placeOver } from "./panel.js";
+import { QrView } from "./qr_view.js";
 
 let panelsMade = 0;
 
@@ -22,6 +24,7 @@ export class SharePanel {
     this.desktop = desktop;
     this.dialog = null;
     this.frame = null;
+    this.qrView = new QrView();
   }
 
   get isOpen() { return Boolean(this.dialog?.open && this.dialog.isConnected); }
@@ -48,15 +51,17 @@ export class SharePanel {
     this.field.setAttribute("aria-labelledby", `${id}-title`);
     this.field.addEventListener("focus", () => this.field.select());
     this.copyButton = element("button", { type: "button", className: "copy", textContent: texts.copy });
+    const qr = element("button", { type: "button", className: "qr", textContent: texts.qrCode });
     const close = element("button", { type: "button", className: "close", textContent: texts.close });
     this.status = element("output", { className: "spoken" }); // the button shows it; this says it
     this.status.setAttribute("aria-live", "polite");
     this.copyButton.addEventListener("click", () => this.copy(texts.copied));
+    qr.addEventListener("click", () => this.qrView.open(link, texts, () => qr.focus()));
     close.addEventListener("click", () => dialog.close());
 
     dialog.append(element("h2", { id: `${id}-title`, textContent: texts.title }),
       element("p", { id: `${id}-explanation`, className: "explanation", textContent: texts.explanation }),
-      this.field, element("div", { className: "buttons" }, this.copyButton, this.status, close));
+      this.field, element("div", { className: "buttons" }, this.copyButton, qr, this.status, close));
     dialog.addEventListener("keydown", (e) => keepTabInside(dialog, e));
     dialog.addEventListener("close", () => this.closed(dialog));
     return dialog;
