@@ -62,12 +62,16 @@ QrView::QrView(QString const& link, QWidget* parent)
 
     m_link->setObjectName(QStringLiteral("qrLink"));
     m_link->setAccessibleName(qtText(texts.title));
-    m_link->setPlainText(link);
     m_link->setReadOnly(true);
     m_link->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_link->setLayoutDirection(Qt::LeftToRight);
-    m_link->document()->setDefaultTextOption(QTextOption(Qt::AlignLeft));
-    m_link->setWordWrapMode(QTextOption::WrapAnywhere);
+    // Every line of the address starts on the left, also inside the right-to-left dialog.
+    QTextOption lines(Qt::AlignLeft | Qt::AlignAbsolute);
+    lines.setTextDirection(Qt::LeftToRight);
+    lines.setWrapMode(QTextOption::WrapAnywhere);
+    m_link->document()->setDefaultTextOption(lines);
+    m_link->setWordWrapMode(QTextOption::WrapAnywhere); // which the editor would otherwise put back
+    m_link->setPlainText(link);
     m_link->setFrameShape(QFrame::NoFrame);
     m_link->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     column->addWidget(m_link);

@@ -75,6 +75,8 @@ void ShareDialog::showQrCode(bool shown)
     m_explanation->setVisible(!shown);
     m_link->setVisible(!shown);
     m_qrView->setVisible(shown);
+    // The hidden link field gives the keyboard up: to the button, whose Space brings it back.
+    m_qr->setFocus();
     if (shown) {
         showFullScreen();
         return;

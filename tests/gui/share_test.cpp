@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
@@ -72,6 +73,24 @@ QString readByZbar(QWidget* widget)
     if (!zbar.waitForFinished(30000))
         return QStringLiteral("(zbarimg did not finish)");
     return QString::fromUtf8(zbar.readAllStandardOutput()).trimmed();
+}
+
+// Where the ink of each line of the text begins, from the left edge of the widget.
+QList<int> lineStarts(QTextEdit* text)
+{
+    QImage const picture = text->viewport()->grab().toImage();
+    int const line = text->fontMetrics().lineSpacing();
+    QList<int> starts;
+    for (int top = 0; top + line <= picture.height(); top += line) {
+        int start = picture.width();
+        for (int y = top; y < top + line; ++y)
+            for (int x = 0; x < start; ++x)
+                if (qGray(picture.pixel(x, y)) < 128)
+                    start = x;
+        if (start < picture.width())
+            starts << start;
+    }
+    return starts;
 }
 
 // A link of that many characters as the program writes them: its site, then the fragment in
@@ -143,6 +162,9 @@ void ShareOnTheDesktop::boardGoesOutAsALinkAndComesBack()
 
 void ShareOnTheDesktop::linkGoesOnTheScreenAsAQrCode()
 {
+    // Right to left, as the program runs.
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    auto const leftToRightAgain = qScopeGuard([] { QApplication::setLayoutDirection(Qt::LeftToRight); });
     BoardWindow board(1.5);
     QVERIFY(board.ready);
     BoardFrame* frame = board.host.frameOf(*board.form);
@@ -171,6 +193,11 @@ void ShareOnTheDesktop::linkGoesOnTheScreenAsAQrCode()
     QCOMPARE(written->layoutDirection(), Qt::LeftToRight);
     QVERIFY(written->textInteractionFlags() & Qt::TextSelectableByMouse);
     QVERIFY2(written->height() < dialog->height() / 4, "the code, not its text, takes the screen");
+    // Wrapped, each line of the link starts on the left, the last one too.
+    QList<int> const starts = lineStarts(dialog->qrView()->linkText());
+    QVERIFY2(starts.size() == 2, "the link wraps once");
+    for (int start : starts)
+        QVERIFY2(start < 12, qPrintable(QStringLiteral("a line starts at %1").arg(start)));
 
     // Escape, a second press of the button and Close each bring the dialog back, still open.
     QTest::keyClick(dialog->windowHandle(), Qt::Key_Escape);
@@ -199,7 +226,6 @@ void ShareOnTheDesktop::longLinksFallBackThenGiveAMessage()
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QVERIFY(view.code() && view.code()->modulePixels() >= 3);
     QCOMPARE(readByZbar(&view), QString::fromStdString(longest));
-
     // Past what medium holds, low correction; past that, the program's words instead of a code,
     // and the link still there to copy.
     auto const low = zelmora::qt::qrMatrixOf(linkOfLength(2600));

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// zelmora-frame-screenshot SCRIPT WINDOW OUT.png [with-band|band-only|goal-dialog]: runs a
-// zelmora-script, then shows WINDOW as the program's board window, with its toolbar, and grabs it
-// to a PNG file. With "with-band" the algebra band is shown under the board; "band-only" keeps
-// just the band; "goal-dialog" opens the window's goal dialog from its toolbar and grabs that.
+// zelmora-frame-screenshot SCRIPT WINDOW OUT.png [with-band|band-only|goal-dialog|share-qr]: runs
+// a zelmora-script, then shows WINDOW as the program's board window, with its toolbar, and grabs
+// it to a PNG file. With "with-band" the algebra band is shown under the board; "band-only" keeps
+// just the band; "goal-dialog" opens the window's goal dialog from its toolbar and grabs that;
+// "share-qr" opens its share dialog and turns it into the link's QR code on the whole screen.
 //
 // The script runs with no display; its board, with the task the script gave it, is then carried
 // into the real window through a saved file, the way a teacher's file would be, so that the
@@ -12,6 +13,7 @@
 #include "desktop/form_view.hpp"
 #include "desktop/goal_dialog.hpp"
 #include "desktop/program.hpp"
+#include "desktop/share_dialog.hpp"
 #include "program/session.hpp"
 #include "tools/script/script_runner.hpp"
 
@@ -19,6 +21,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPixmap>
+#include <QPushButton>
 #include <QWidget>
 
 #include <fstream>
@@ -27,7 +30,7 @@
 
 namespace {
 
-enum class Band { Hidden, Shown, Alone, GoalDialog };
+enum class Band { Hidden, Shown, Alone, GoalDialog, ShareQr };
 
 bool readBand(int argc, char** argv, Band& band)
 {
@@ -40,6 +43,8 @@ bool readBand(int argc, char** argv, Band& band)
         band = Band::Alone;
     else if (word == "goal-dialog")
         band = Band::GoalDialog;
+    else if (word == "share-qr")
+        band = Band::ShareQr;
     else
         return false;
     return true;
@@ -72,7 +77,8 @@ int main(int argc, char** argv)
 {
     Band band = Band::Hidden;
     if (argc < 4 || argc > 5 || !readBand(argc, argv, band)) {
-        std::cerr << "usage: zelmora-frame-screenshot SCRIPT WINDOW OUT.png [with-band|band-only|goal-dialog]\n";
+        std::cerr
+            << "usage: zelmora-frame-screenshot SCRIPT WINDOW OUT.png [with-band|band-only|goal-dialog|share-qr]\n";
         return 2;
     }
     std::string const window = argv[2];
@@ -107,6 +113,17 @@ int main(int argc, char** argv)
             return 2;
         }
         QApplication::processEvents();
+    }
+    if (band == Band::ShareQr) {
+        frame->action(zelmora::qt::BoardCommand::Share)->trigger();
+        auto* dialog = frame->findChild<zelmora::qt::ShareDialog*>();
+        if (!dialog) {
+            std::cerr << "zelmora-frame-screenshot: " << window << " offers no share dialog\n";
+            return 2;
+        }
+        dialog->qrButton()->click();
+        QApplication::processEvents();
+        shown = dialog;
     }
     // The highest compression: the pictures ship inside the program and the site.
     if (!shown->grab().toImage().save(QString::fromLocal8Bit(argv[3]), "PNG", 0)) {

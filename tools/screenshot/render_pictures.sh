@@ -19,12 +19,14 @@ frame=$build/tools/screenshot/zelmora-frame-screenshot
 "$frame" docs/board2.zs frmZelmora2 "$here/band2.png" band-only
 "$frame" tests/scripts/add_sub_picture.zs frmZelmora4 "$here/band3.png" band-only >/dev/null
 "$frame" "$here/board4.zs" frmZelmora5 "$here/band4.png" band-only
-# Each board with a task its tiles answer, the band showing it, and Board 1's goal dialog.
+# Each board with a task its tiles answer, the band showing it, Board 1's goal dialog, and the
+# QR code of its link.
 for n in 1 2 3 4; do
   window=frmZelmora$n; [ $n -ge 3 ] && window=frmZelmora$((n + 1))
   "$frame" docs/task-board$n.zs "$window" docs/task-board$n.png with-band >/dev/null
 done
 "$frame" docs/goal-dialog.zs frmZelmora1 docs/goal-dialog.png goal-dialog
+"$frame" docs/goal-dialog.zs frmZelmora1 docs/qr-desktop.png share-qr
 # The menu and the guide's first page for the README.
 "$shot" "$here/menu.zs" frmZelmora docs/menu.png
 "$build/tools/screenshot/zelmora-guide-screenshot" docs/guide.png
