@@ -68,9 +68,9 @@ QrView::QrView(QString const& link, QWidget* parent)
     // Every line of the address starts on the left, also inside the right-to-left dialog.
     QTextOption lines(Qt::AlignLeft | Qt::AlignAbsolute);
     lines.setTextDirection(Qt::LeftToRight);
-    lines.setWrapMode(QTextOption::WrapAnywhere);
     m_link->document()->setDefaultTextOption(lines);
-    m_link->setWordWrapMode(QTextOption::WrapAnywhere); // which the editor would otherwise put back
+    // Set on the editor, which would otherwise put its own wrapping back into the document.
+    m_link->setWordWrapMode(QTextOption::WrapAnywhere);
     m_link->setPlainText(link);
     m_link->setFrameShape(QFrame::NoFrame);
     m_link->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

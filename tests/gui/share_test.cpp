@@ -201,14 +201,14 @@ void ShareOnTheDesktop::linkGoesOnTheScreenAsAQrCode()
 
     // Escape, a second press of the button and Close each bring the dialog back, still open.
     QTest::keyClick(dialog->windowHandle(), Qt::Key_Escape);
-    QTRY_VERIFY(!dialog->qrView()->isVisible() && !dialog->isFullScreen());
+    QTRY_VERIFY(dialog && !dialog->qrView()->isVisible() && !dialog->isFullScreen());
     QVERIFY(dialog && dialog->isVisible() && dialog->linkField()->isVisible());
     open();
     clickThroughWindow(dialog->qrButton());
-    QTRY_VERIFY(!dialog->qrView()->isVisible() && !dialog->isFullScreen());
+    QTRY_VERIFY(dialog && !dialog->qrView()->isVisible() && !dialog->isFullScreen());
     open();
     clickThroughWindow(dialog->closeButton());
-    QTRY_VERIFY(!dialog->qrView()->isVisible() && !dialog->isFullScreen());
+    QTRY_VERIFY(dialog && !dialog->qrView()->isVisible() && !dialog->isFullScreen());
     QVERIFY(dialog && dialog->isVisible());
     clickThroughWindow(dialog->closeButton());
     QTRY_VERIFY(!dialog);
