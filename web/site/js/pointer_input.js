@@ -77,8 +77,10 @@ export function attachPointerInput(desktop) {
     restartPinch();
   }
 
-  // The pinch measures from where its fingers are now and the view the board has now.
+  // The pinch measures from where its fingers are now and the view the board has now; a finger
+  // alone waits for a second.
   function restartPinch() {
+    if (pinch.points.size !== 2) return;
     const [a, b] = [...pinch.points.values()];
     const box = pinch.frame.client.getBoundingClientRect();
     const toClient = (p) => ({ x: p.x - box.left, y: p.y - box.top });
