@@ -9,6 +9,10 @@ import { clampedView, fitScale, fittedView, pinchedView } from "./view_scale.js"
 // a board zoomed three times on a sharp phone would otherwise hold a picture of hundreds of
 // megabytes.
 const MOST_CANVAS_PIXELS = 16_000_000;
+// The bar's buttons and the title bar at the board's design size, in CSS pixels.
+const TARGET_PIXELS = 34;
+const TITLE_PIXELS = 28;
+const TARGETS_GROW_FROM = 1.5;
 
 export class WindowFrame {
   constructor(snapshot, { onClose, onActivate, onToggleMaximize, onClientResized }) {
@@ -125,9 +129,12 @@ export class WindowFrame {
   }
 
   // How big the board's controls are shown against its design, for the page's own targets (the
-  // bar's buttons, the close box) to grow with it on a large screen.
+  // bar's buttons, the close box) to grow with it on a large screen: from half as large again as
+  // its design (a whiteboard, a large monitor), so that a laptop keeps the bars as designed.
   setTargetScale(scale) {
-    this.el.style.setProperty("--board-scale", scale.toFixed(3));
+    const grown = Math.max(1, scale / TARGETS_GROW_FROM);
+    this.el.style.setProperty("--grown-target", `${Math.round(TARGET_PIXELS * grown)}px`);
+    this.el.style.setProperty("--grown-title", `${Math.round(TITLE_PIXELS * grown)}px`);
   }
 
   setCompact(on) {
