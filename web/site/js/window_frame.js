@@ -79,7 +79,8 @@ export class WindowFrame {
     const tools = document.createElement("div");
     tools.className = "view-tools";
     const button = (className, label, picture, act) => {
-      const b = Object.assign(document.createElement("button"), { type: "button", className });
+      // Like the bar's buttons they never take the keyboard, which stays with the board.
+      const b = Object.assign(document.createElement("button"), { type: "button", className, tabIndex: -1 });
       b.setAttribute("aria-label", label);
       b.title = label;
       b.innerHTML = picture;
