@@ -543,12 +543,16 @@ void BoardFrame::fitToolbarIcons()
     int const pixels = std::clamp(grown, iconPixelsAtNaturalSize, mostIconPixels);
     if (m_toolbar->iconSize() == QSize(pixels, pixels))
         return;
-    m_toolbar->setIconSize(QSize(pixels, pixels));
-    // The words beside an icon (the band's, the lessons') grow with it.
-    QFont words = font();
-    if (pixels > iconPixelsAtNaturalSize)
-        words.setPixelSize(pixels * 3 / 5);
-    m_toolbar->setFont(words);
+    // A window of its own size grows by what the toolbar took, so that the board keeps the zoom it
+    // was given; the icons follow the window, never the board, so this cannot go round.
+    keepingBoardSize([&] {
+        m_toolbar->setIconSize(QSize(pixels, pixels));
+        // The words beside an icon (the band's, the lessons') grow with it.
+        QFont words = font();
+        if (pixels > iconPixelsAtNaturalSize)
+            words.setPixelSize(pixels * 3 / 5);
+        m_toolbar->setFont(words);
+    });
 }
 
 void BoardFrame::resizeEvent(QResizeEvent* event)
