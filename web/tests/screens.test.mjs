@@ -225,27 +225,32 @@ describe("every screen a class uses", () => {
     const touch = await fingers(page);
     const button = (command) => windowOf(page, B1).locator(`.toolbar button[data-command=${command}]`);
     const handle = windowOf(page, B1).locator(".view-tools .tools-handle");
+    // Full screen and the bar follow a tap as the browser gets round to it: wait for each.
+    const becomes = (locator, state) => locator.waitFor({ state, timeout: 5000 });
+    const fullScreen = (on) => page.waitForFunction((want) => (want
+      ? document.fullscreenElement?.getBoundingClientRect().width === innerWidth : document.fullscreenElement === null), on);
     assert.equal(await handle.isVisible(), false, "the bar is there: no handle");
     await touch.tap(await centreOf(button("fullScreen")));
-    await page.waitForFunction(() => document.fullscreenElement !== null);
-    await settled(page);
+    await fullScreen(true);
     // The bar steps aside for the board; its handle stays, big enough for a finger.
-    assert.equal(await button("undo").isVisible(), false);
-    assert.equal(await handle.isVisible(), true);
+    await becomes(button("undo"), "hidden");
+    await becomes(handle, "visible");
     const box = await handle.boundingBox();
     assert.ok(box.width >= 44 && box.height >= 44, `handle ${box.width}x${box.height}`);
     await touch.tap(await centreOf(handle));
-    assert.equal(await button("undo").isVisible(), true);
+    await becomes(button("undo"), "visible");
     await touch.tap(await centreOf(button("undo")));
     await settled(page);
     assert.equal(await script(page, `print ${B1} tiles`), reference([`open ${B1}`, `print ${B1} tiles`]));
     // The handle hides the bar again, and brings it back to leave full screen.
     await touch.tap(await centreOf(handle));
-    assert.equal(await button("undo").isVisible(), false);
+    await becomes(button("undo"), "hidden");
     await touch.tap(await centreOf(handle));
+    await becomes(button("fullScreen"), "visible");
     await touch.tap(await centreOf(button("fullScreen")));
-    await page.waitForFunction(() => document.fullscreenElement === null);
-    assert.equal(await handle.isVisible(), false);
+    await fullScreen(false);
+    await becomes(handle, "hidden");
+    await becomes(button("undo"), "visible");
     await touch.detach();
     assert.deepEqual(page.errors, []);
     await context.close();

@@ -39,7 +39,7 @@ export function fittedView() { return { zoom: 1, x: null, y: null }; }
 // The zoom after a pinch that began with `start` (zoom and canvas corner) and fingers `from` apart
 // around `fromMid`, now `to` apart around `toMid`: the board's point that lay under the first
 // midpoint lies under the new one, as the page's own pinch zoom behaves.
-export function pinchedView(start, fit, fromSpan, toSpan, fromMid, toMid) {
+export function pinchedView(start, fromSpan, toSpan, fromMid, toMid) {
   const zoom = Math.min(MOST_ZOOM, Math.max(1, start.zoom * toSpan / Math.max(1, fromSpan)));
   const ratio = zoom / start.zoom;
   return { zoom, x: toMid.x - (fromMid.x - start.x) * ratio, y: toMid.y - (fromMid.y - start.y) * ratio };

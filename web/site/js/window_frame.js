@@ -90,7 +90,7 @@ export class WindowFrame {
       return b;
     };
     button("whole-board", "إظهار اللوحة كاملة", WHOLE_BOARD_PICTURE, () => this.resetZoom());
-    this.toolsHandle = button("tools-handle", "إظهار شريط الأدوات أو إخفاؤه", TOOLS_PICTURE, () => {
+    button("tools-handle", "إظهار شريط الأدوات أو إخفاؤه", TOOLS_PICTURE, () => {
       this.toolbar.hidden = !this.toolbar.hidden;
       this.focusBoard();
     });
@@ -112,7 +112,7 @@ export class WindowFrame {
   pinchTo(start, fromSpan, toSpan, fromMid, toMid) {
     const box = this.client.getBoundingClientRect();
     const fit = this.fitted(box);
-    this.view = clampedView(pinchedView(start, fit, fromSpan, toSpan, fromMid, toMid), fit, box.width, box.height);
+    this.view = clampedView(pinchedView(start, fromSpan, toSpan, fromMid, toMid), fit, box.width, box.height);
     this.placeCanvas(fit);
   }
 
