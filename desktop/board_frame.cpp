@@ -49,6 +49,12 @@ constexpr int bandBorder = 2;
 // screen's height between them; more, and the board would be pushed off a small screen.
 constexpr double bandShareOfScreen = 0.35;
 constexpr int bandSmallestPixels = 16;
+// The toolbar's icons at the board's natural size, the least a finger or a pen can hit (WCAG's 24
+// pixels), and the most a whiteboard needs; between them they grow with the board in steps, so
+// that a window dragged a little larger does not set the toolbar moving.
+constexpr int iconPixelsAtNaturalSize = 24;
+constexpr int mostIconPixels = 72;
+constexpr int iconStep = 8;
 
 // The folder the file dialogs open in: the last one the teacher used, at first the documents.
 QString& lastFolder()
@@ -134,7 +140,11 @@ BoardFrame::BoardFrame(QtHost& host, FormView* view)
     m_toolbar->setObjectName(QStringLiteral("boardTools"));
     m_toolbar->setMovable(false);
     m_toolbar->setFloatable(false);
-    m_toolbar->setIconSize(QSize(24, 24));
+    m_toolbar->setIconSize(QSize(iconPixelsAtNaturalSize, iconPixelsAtNaturalSize));
+    // The button that shows what a narrow window has no room for is a target too; Qt makes it a
+    // sliver of 12 pixels.
+    if (auto* more = m_toolbar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setMinimumSize(iconPixelsAtNaturalSize, iconPixelsAtNaturalSize);
     // F10 hides and shows it; a context menu that could only hide it would leave no way back.
     m_toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
     addToolBar(Qt::TopToolBarArea, m_toolbar);
@@ -162,6 +172,7 @@ BoardFrame::BoardFrame(QtHost& host, FormView* view)
     column->addWidget(m_band);
     setCentralWidget(board);
     fitBandFont();
+    fitToolbarIcons();
 
     // The board keeps the keyboard: the toolbar is for the mouse and its shortcuts.
     setFocusProxy(view);
@@ -520,10 +531,35 @@ void BoardFrame::fitBandFont()
     m_band->setFont(font);
 }
 
+void BoardFrame::fitToolbarIcons()
+{
+    // The board's zoom as the window's size gives it, not as the view has it: the view shrinks
+    // as the icons grow, and the icons would follow it down again.
+    QSize const natural = m_view->sizeHint();
+    if (natural.isEmpty())
+        return;
+    double const zoom = std::min(double(width()) / natural.width(), double(height()) / natural.height());
+    int const grown = static_cast<int>(iconPixelsAtNaturalSize * zoom) / iconStep * iconStep;
+    int const pixels = std::clamp(grown, iconPixelsAtNaturalSize, mostIconPixels);
+    if (m_toolbar->iconSize() == QSize(pixels, pixels))
+        return;
+    // A window of its own size grows by what the toolbar took, so that the board keeps the zoom it
+    // was given; the icons follow the window, never the board, so this cannot go round.
+    keepingBoardSize([&] {
+        m_toolbar->setIconSize(QSize(pixels, pixels));
+        // The words beside an icon (the band's, the lessons') grow with it.
+        QFont words = font();
+        if (pixels > iconPixelsAtNaturalSize)
+            words.setPixelSize(pixels * 3 / 5);
+        m_toolbar->setFont(words);
+    });
+}
+
 void BoardFrame::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     fitBandFont();
+    fitToolbarIcons();
 }
 
 void BoardFrame::closeEvent(QCloseEvent* event)

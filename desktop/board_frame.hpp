@@ -76,6 +76,9 @@ private:
     // by what they took from the board or gave back, so that the board keeps its size.
     void keepingBoardSize(std::function<void()> const& change);
     void fitBandFont();
+    // The toolbar's icons grow with the board, so that a board on a whiteboard has buttons a
+    // finger can hit; never under 24 pixels.
+    void fitToolbarIcons();
     void warn(QString const& message);
 
     QtHost& m_host;

@@ -20,6 +20,7 @@
 #include <QTextFragment>
 #include <QTextImageFormat>
 #include <QToolBar>
+#include <QToolButton>
 #include <QtTest>
 
 #include <filesystem>
@@ -54,6 +55,7 @@ class BoardTools : public QObject {
     Q_OBJECT
 private slots:
     void everyBoardSitsUnderItsToolbarAtItsOwnSize();
+    void toolbarButtonsGrowWithTheBoardAndNeverFallUnder24();
     void toolbarAndKeysCallTheProgramOnlyWhenConnected();
     void learnersKeysStillReachTheBoard();
     void programUndoesSavesOpensAndWritesTheAlgebra();
@@ -98,6 +100,38 @@ void BoardTools::everyBoardSitsUnderItsToolbarAtItsOwnSize()
     QVERIFY(!board.app.window("frmZelmora2"));
     QTRY_VERIFY(second.isNull());
     QVERIFY(board.errors.isEmpty());
+}
+
+// Every toolbar button is a target a finger or a pen can hit at any zoom (24 pixels at least),
+// and on a large board (a whiteboard's) its icon grows with the board.
+void BoardTools::toolbarButtonsGrowWithTheBoardAndNeverFallUnder24()
+{
+    for (double zoom : { 0.5, 1.0, 2.0, 3.0 }) {
+        BoardWindow board(zoom);
+        QVERIFY(board.ready);
+        BoardFrame* frame = frameOf(board);
+        auto* toolbar = frame->findChild<QToolBar*>();
+        QTRY_COMPARE(frame->view()->scale().zoom >= zoom * 0.95, true);
+        int const icon = toolbar->iconSize().width();
+        QVERIFY2(icon >= 24 && icon >= std::min(72.0, 24 * zoom * 0.8),
+            qPrintable(QStringLiteral("zoom %1: icons of %2 px").arg(zoom).arg(icon)));
+        // Every button shown, the extension's too where a small window has too little room.
+        int buttons = 0;
+        for (QToolButton const* button : toolbar->findChildren<QToolButton*>()) {
+            if (!button->isVisible())
+                continue;
+            ++buttons;
+            QVERIFY2(button->width() >= 24 && button->height() >= 24
+                    && (button->objectName() == QStringLiteral("qt_toolbar_ext_button") || button->height() >= icon),
+                qPrintable(QStringLiteral("zoom %1: %2 is %3x%4")
+                               .arg(zoom)
+                               .arg(button->text())
+                               .arg(button->width())
+                               .arg(button->height())));
+        }
+        QVERIFY(buttons >= (zoom >= 1 ? 12 : 1));
+        QVERIFY(board.errors.isEmpty());
+    }
 }
 
 void BoardTools::toolbarAndKeysCallTheProgramOnlyWhenConnected()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the menu and each board, with its bar and algebra band, each board with a task reached,
-// and Board 1's goal panel, share panel and QR code open, in the browser to docs/web-*.png:
+// Board 1's goal panel, share panel and QR code open, and Board 1 on a phone held upright and
+// sideways, a tablet and a whiteboard, in the browser to docs/web-*.png:
 //   node web/tests/screenshots.mjs
 import { fileURLToPath } from "node:url";
 import { launchBrowser, openSite, script, settled } from "./browser.mjs";
@@ -99,5 +100,24 @@ await page.locator("dialog.qr-view canvas").waitFor();
 await page.screenshot({ path: `${root}docs/web-qr.png` });
 
 if (page.errors.length) console.error(page.errors);
+
+// Board 1 with a product laid out and its band, on the screens a class uses. The whiteboard is
+// rendered at half its pixels, as it would be shown in the README.
+const screens = {
+  "phone-portrait": { viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true, deviceScaleFactor: 2 },
+  "phone-landscape": { viewport: { width: 844, height: 390 }, hasTouch: true, isMobile: true, deviceScaleFactor: 2 },
+  tablet: { viewport: { width: 1024, height: 768 }, hasTouch: true, deviceScaleFactor: 1 },
+  whiteboard: { viewport: { width: 3840, height: 2160 }, deviceScaleFactor: 0.5 },
+};
+for (const [name, options] of Object.entries(screens)) {
+  const screenContext = await browser.newContext(options);
+  const shown = await openSite(screenContext, site.url);
+  await script(shown, tasks.board1.join("\n")); // a task shows the band
+  await settled(shown);
+  await shown.waitForTimeout(150);
+  await shown.screenshot({ path: `${root}docs/web-${name}.png` });
+  if (shown.errors.length) console.error(shown.errors);
+  await screenContext.close();
+}
 await browser.close();
 await site.close();

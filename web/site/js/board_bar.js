@@ -7,6 +7,7 @@ import { ariaKeys } from "./board_commands.js";
 // projected full screen keeps its algebra readable from the back of the room.
 const BAND_PIXELS_AT_NATURAL_WIDTH = 34;
 const NATURAL_WIDTH = 792;
+const COMPACT_BAND_PIXELS = 24;
 
 export class BoardBar {
   constructor(frame, commands, run) {
@@ -94,8 +95,10 @@ export class BoardBar {
   fitBand() {
     if (!this.bandShown) return;
     const grown = BAND_PIXELS_AT_NATURAL_WIDTH * this.frame.el.clientWidth / NATURAL_WIDTH;
-    // Its lines never take more than a fifth of the page, as on a phone held sideways.
-    const size = Math.min(Math.max(grown, BAND_PIXELS_AT_NATURAL_WIDTH), 160, window.innerHeight / 5 / this.lines);
+    // Its lines never take more than a fifth of the page, as on a phone held sideways; on a screen
+    // smaller than the board they share it with the board at a phone's reading size.
+    const most = this.frame.el.classList.contains("compact") ? COMPACT_BAND_PIXELS : 160;
+    const size = Math.min(Math.max(grown, BAND_PIXELS_AT_NATURAL_WIDTH), most, window.innerHeight / 5 / this.lines);
     this.band.style.fontSize = `${Math.max(16, Math.round(size))}px`;
   }
 }

@@ -2,12 +2,15 @@
 // The page's windows: one frame for each window the core has open, stacked as the core stacks
 // them, laid out to fit the viewport, and painted after input when the core says it changed. A
 // window alone, or one made to fill the page, takes the whole viewport; others sit centred at the
-// largest size that fits.
+// largest size that fits. A viewport smaller than a window's design (a phone, a small tablet) is
+// filled by every window, without a frame: there is no room to spare for one.
 // A change is painted first; what follows it in the page (each window's mirror, bar and band, the
 // keyboard's place) is brought up to date once the frame is on the screen.
 import { afterNextPaint } from "./after_paint.js";
+import { attachTurnHint } from "./turn_hint.js";
 import { paintWindow } from "./window_painter.js";
-import { TITLE_HEIGHT, WindowFrame } from "./window_frame.js";
+import { TWIPS_PER_PIXEL } from "./view_scale.js";
+import { WindowFrame } from "./window_frame.js";
 
 const MARGIN = 0.92; // of the viewport, for a window among others
 const CASCADE = 28; // CSS pixels between windows opened one after another
@@ -27,6 +30,8 @@ export class Desktop {
     this.followUpScheduled = false;
     this.lastDrag = null; // the drag as last painted
     this.arranged = ""; // the window list the frames were last laid out for; "" lays them out again
+    this.turnHint = document.getElementById("turn-hint");
+    attachTurnHint(this.turnHint);
     window.addEventListener("resize", () => {
       for (const frame of this.frames.values()) frame.placed = null;
       this.arranged = "";
@@ -96,6 +101,7 @@ export class Desktop {
       }
       frame.el.style.zIndex = String(names.length - place);
       frame.el.classList.toggle("active", place === 0);
+      if (place === 0 && this.turnHint && this.turnHint.parentElement !== frame.el) frame.el.append(this.turnHint);
     });
     this.layout(names);
   }
@@ -104,8 +110,12 @@ export class Desktop {
     const view = { w: this.root.clientWidth, h: this.root.clientHeight };
     names.forEach((name, place) => {
       const frame = this.frames.get(name);
-      const title = frame.design.titled ? TITLE_HEIGHT : 0;
-      if (names.length === 1 || frame.maximized) {
+      const natural = { w: frame.design.width / TWIPS_PER_PIXEL, h: frame.design.height / TWIPS_PER_PIXEL };
+      const compact = view.w < natural.w || view.h < natural.h;
+      frame.setCompact(compact);
+      frame.setTargetScale(Math.min(view.w / natural.w, view.h / natural.h));
+      const title = frame.titleHeight();
+      if (names.length === 1 || frame.maximized || compact) {
         frame.setGeometry({ x: 0, y: 0, w: view.w, h: view.h });
       } else {
         if (!frame.placed) {
