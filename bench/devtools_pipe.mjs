@@ -66,6 +66,7 @@ export function launchPlainChromium() {
   }
 
   return {
+    pid: child.pid,
     send,
     next,
     onEvent: (listener) => waiters.add(listener),
