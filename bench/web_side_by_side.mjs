@@ -18,6 +18,8 @@ const built = process.env.BUILD ?? `${root}build-web`;
 const RUNS = Number(process.env.RUNS ?? 9);
 const THROTTLED_RUNS = Number(process.env.THROTTLED_RUNS ?? 3);
 const VIEWPORT = { width: 1280, height: 800 };
+// Which parts to run: start, drag, memory (all by default).
+const PARTS = new Set((process.env.PARTS ?? "start,drag,memory").split(","));
 
 // The floor page is built beside the site when it is missing or older than its sources.
 const floorSources = ["floor.cpp", "floor.js", "index.html", "build.sh"].map((f) => `${root}bench/floor/${f}`);
@@ -91,6 +93,7 @@ const startRows = (label, results) => {
     median(results.floor.map((r) => r.running)), "ms");
 };
 
+if (PARTS.has("start")) {
 startRows("cold", await interleaved(RUNS, (page) => coldVisit(page)));
 {
   // Warm: the same browser context after a first visit, from the offline copy or the HTTP cache.
@@ -103,6 +106,7 @@ startRows("cold", await interleaved(RUNS, (page) => coldVisit(page)));
   startRows("warm", await interleaved(RUNS, (page) => visit(contexts[page], page)));
 }
 startRows("4x CPU, 400 kbps / 400 ms", await interleaved(THROTTLED_RUNS, (page) => coldVisit(page, { throttled: true })));
+}
 await plain.close();
 
 // ---- a drag and a drop, through Playwright's real mouse ----------------------------------------
@@ -127,7 +131,7 @@ async function openZelmoraBoard(context) {
 
 // Where to take a tile and where to drop it, in CSS pixels, on either page.
 async function grabPoints(page, which, i) {
-  if (which === "floor") return { from: { x: 30 + (i % 4) * 60, y: 30 }, to: { x: 300 + (i % 5) * 60, y: 400 + (i % 3) * 40 } };
+  if (which === "floor") return { from: await page.evaluate(() => window.floor.tilePoint()), to: { x: 300 + (i % 5) * 60, y: 400 + (i % 3) * 40 } };
   const [line] = (await script(page, "print frmZelmora1 Command1(111)")).split("\n");
   const left = Number(line.match(/Left=([\d.]+)/)[1]);
   const top = Number(line.match(/Top=([\d.]+)/)[1]);
@@ -143,7 +147,8 @@ async function dragFrames(page, which, hook) {
   await page.evaluate((h) => {
     eval(h).log = [];
     window.__frames = [];
-    const frame = (t) => { window.__frames.push(t); if (window.__frames.length < 10_000) requestAnimationFrame(frame); };
+    window.__counting = true;
+    const frame = (t) => { window.__frames.push(t); if (window.__counting) requestAnimationFrame(frame); };
     requestAnimationFrame(frame);
   }, hook);
   const started = Date.now();
@@ -155,11 +160,12 @@ async function dragFrames(page, which, hook) {
   const { log, frames } = await page.evaluate((h) => {
     const result = { log: eval(h).log, frames: window.__frames };
     eval(h).log = null;
-    window.__frames.length = 10_000;
+    window.__counting = false;
     return result;
   }, hook);
   await page.mouse.up();
   const gaps = frames.slice(1).map((t, i) => t - frames[i]);
+  if (!log.length) console.warn(`${which}: no frame painted during the drag`);
   return { render: median(log), worstRender: Math.max(...log), worstFrame: Math.max(...gaps) };
 }
 
@@ -181,11 +187,12 @@ async function dropTimes(page, which, hook, runs) {
   return median(times);
 }
 
-{
+if (PARTS.has("drag")) {
   const context = await browser.newContext({ viewport: VIEWPORT });
   const zelmora = await openZelmoraBoard(context);
   const { width, height } = zelmora.canvas;
-  const floor = await context.newPage();
+  const floorContext = await browser.newContext({ viewport: VIEWPORT });
+  const floor = await floorContext.newPage();
   await floor.goto(`${PAGES.floor.url}?drag&width=${width}&height=${height}`);
   await floor.waitForFunction(() => window.floor?.ready === true);
   const pages = { zelmora: zelmora.page, floor };
@@ -198,10 +205,12 @@ async function dropTimes(page, which, hook, runs) {
   const drops = await interleaved(3, async (which) => { await pages[which].bringToFront(); return dropTimes(pages[which], which, PAGES[which].hook, 5); });
   row("pointerup to drop handled", median(drops.zelmora), median(drops.floor), "ms", "< 3");
   await context.close();
+  await floorContext.close();
 }
 await browser.close();
 
-// ---- memory: the renderers' proportional set size, each page in a browser of its own -----------
+// ---- memory: the renderers' proportional set size, each page in a browser of its own, less -------
+// ---- what they held with a blank tab before it ---------------------------------------------------
 function rendererPss(browserPid) {
   const parentOf = (pid) => Number(readFileSync(`/proc/${pid}/stat`, "utf8").replace(/^.*\) /, "").split(" ")[1]);
   const descends = (pid) => { for (let p = pid, depth = 0; p > 1 && depth < 6; p = parentOf(p), depth++) if (p === browserPid) return true; return false; };
@@ -223,6 +232,9 @@ async function pagePss(which) {
   const { sessionId } = await own.send("Target.attachToTarget", { targetId, flatten: true });
   await own.send("Emulation.setDeviceMetricsOverride", { ...VIEWPORT, deviceScaleFactor: 1, mobile: false }, sessionId);
   const url = which === "zelmora" ? PAGES.zelmora.url : `${PAGES.floor.url}?drag`;
+  // What the browser's renderers hold before the page (a blank tab, a spare renderer) is no part of it.
+  await new Promise((done) => setTimeout(done, 1000));
+  const blank = rendererPss(own.pid);
   await own.send("Page.navigate", { url }, sessionId);
   const boards = "open frmZelmora1\nopen frmZelmora2\nopen frmZelmora4\nopen frmZelmora5";
   const expression = which === "zelmora"
@@ -230,12 +242,14 @@ async function pagePss(which) {
     : "new Promise((done) => { const look = () => window.floor?.ready ? done() : setTimeout(look, 20); look(); })";
   await own.send("Runtime.evaluate", { expression, awaitPromise: true }, sessionId);
   await new Promise((done) => setTimeout(done, 1500));
-  const mib = rendererPss(own.pid);
+  const mib = rendererPss(own.pid) - blank;
   await own.close();
   return mib;
 }
+if (PARTS.has("memory")) {
 const memory = await interleaved(3, pagePss);
 row("four boards open: page memory (PSS)", median(memory.zelmora), median(memory.floor), "MiB", "ratio <= 1.4");
+}
 
 await server.close();
 
@@ -245,5 +259,6 @@ console.log(`Zelmora beside the floor page, Chromium at ${VIEWPORT.width}x${VIEW
   + `(${THROTTLED_RUNS} throttled); load average ${load}`);
 console.log("| figure | Zelmora | floor page | ratio | target |");
 console.log("|---|---|---|---|---|");
+const shown = (value, digits = 1) => (Number.isFinite(value) ? value.toFixed(digits) : "n/a");
 for (const r of rows)
-  console.log(`| ${r.figure} | ${r.zelmora.toFixed(1)} ${r.unit} | ${r.floor.toFixed(1)} ${r.unit} | ${(r.zelmora / r.floor).toFixed(2)} | ${r.target} |`);
+  console.log(`| ${r.figure} | ${shown(r.zelmora)} ${r.unit} | ${shown(r.floor)} ${r.unit} | ${shown(r.zelmora / r.floor, 2)} | ${r.target} |`);

@@ -10,8 +10,7 @@
 namespace {
 
 // A few rounds of arithmetic that differ with N, so that no two instances fold into one.
-template<int N>
-std::uint32_t step(std::uint32_t x)
+template<int N> std::uint32_t step(std::uint32_t x)
 {
     for (int i = 0; i < 3 + N % 5; ++i) {
         x = x * (2654435761u + N) ^ (x >> (N % 13 + 3));
@@ -34,8 +33,7 @@ std::uint32_t step(std::uint32_t x)
 
 using Step = std::uint32_t (*)(std::uint32_t);
 
-template<std::size_t... N>
-constexpr auto tableOf(std::index_sequence<N...>)
+template<std::size_t... N> constexpr auto tableOf(std::index_sequence<N...>)
 {
     return std::array<Step, sizeof...(N)> { &step<int(N)>... };
 }

@@ -4,7 +4,9 @@
 const FACE = '700 {size}px "Floor Arabic"';
 const LINE = "زلمورا: بلاطات الجبر";
 const TILES = 141;
-const hook = { ready: false, lastRenderStart: 0, lastRenderEnd: 0, log: null };
+const hook = { ready: false, lastRenderStart: 0, lastRenderEnd: 0, log: null,
+  // A point on the topmost tile, in CSS pixels, for the bench to take it by.
+  tilePoint: () => ({ x: tiles.at(-1).x / devicePixelRatio + 10, y: tiles.at(-1).y / devicePixelRatio + 10 }) };
 window.floor = hook;
 
 const canvas = document.getElementById("canvas");

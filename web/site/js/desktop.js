@@ -6,7 +6,8 @@
 // A change is painted first; what follows it in the page (each window's mirror, bar and band, the
 // keyboard's place) is brought up to date once the frame is on the screen.
 import { afterNextPaint } from "./after_paint.js";
-import { paintWindow } from "./window_painter.js";
+import { changedRegions } from "./paint_regions.js";
+import { dragShownOn, paintWindow, windowScale } from "./window_painter.js";
 import { TITLE_HEIGHT, WindowFrame } from "./window_frame.js";
 
 const MARGIN = 0.92; // of the viewport, for a window among others
@@ -26,6 +27,7 @@ export class Desktop {
     this.afterPaint = []; // work waiting for the painted frame
     this.followUpScheduled = false;
     this.lastDrag = null; // the drag as last painted
+    this.renderLog = null; // each render's milliseconds while a benchmark collects them
     this.arranged = ""; // the window list the frames were last laid out for; "" lays them out again
     window.addEventListener("resize", () => {
       for (const frame of this.frames.values()) frame.placed = null;
@@ -60,6 +62,7 @@ export class Desktop {
   }
 
   render() {
+    const start = performance.now();
     const events = this.core.takeEvents();
     const state = this.core.state();
     const changed = new Set(this.core.changedWindows());
@@ -67,6 +70,7 @@ export class Desktop {
     for (const name of state.windows) this.paint(this.frames.get(name), state.drag, changed.has(name));
     this.lastDrag = state.drag;
     this.lastRenderEnd = performance.now();
+    this.renderLog?.push(this.lastRenderEnd - start);
     if (events.length) this.onEvents(events, state);
   }
 
@@ -78,10 +82,12 @@ export class Desktop {
     this.arranged = arrangement;
     for (const [name, frame] of this.frames) {
       if (!names.includes(name)) {
-        frame.el.remove();
+        // A window opened again gets a new frame and canvas.
+        frame.remove();
         this.frames.delete(name);
       }
     }
+    const made = [];
     names.forEach((name, place) => {
       let frame = this.frames.get(name);
       if (!frame) {
@@ -93,11 +99,18 @@ export class Desktop {
         });
         this.frames.set(name, frame);
         this.root.append(frame.el);
+        made.push(frame);
       }
       frame.el.style.zIndex = String(names.length - place);
       frame.el.classList.toggle("active", place === 0);
     });
     this.layout(names);
+    // A new window gets its followers (a board's bar above the canvas) before its first paint, so
+    // that the canvas is painted once at the size it keeps rather than again when the bar appears.
+    for (const frame of made) {
+      this.onWindowChanged(frame);
+      frame.resizeCanvas();
+    }
   }
 
   layout(names) {
@@ -122,21 +135,28 @@ export class Desktop {
     });
   }
 
-  // A window is read and painted again when the core says it looks different, or when its canvas
-  // took a new size or was never painted at this one. A change that only moves a drag's outline
-  // leaves the window's followers as they are.
+  // A window is painted again when the core says it looks different, or when its canvas took a
+  // new size or was never painted at this one. Its snapshot is read again only when what it shows
+  // changed, not when only a drag's outline moved over it; only the regions that differ are painted,
+  // unless the canvas is new. A change that only moves a drag's outline leaves the window's
+  // followers as they are.
   paint(frame, drag, changed) {
     const size = `${frame.canvas.width}x${frame.canvas.height}`;
     if (!changed && size === frame.painted.size) return;
-    const json = this.core.windowText(frame.name);
-    const looksNew = json !== frame.painted.json || size !== frame.painted.size;
-    const draggedHere = drag?.window === frame.name || this.lastDrag?.window === frame.name;
-    if (looksNew || draggedHere) {
-      const snapshot = JSON.parse(json);
+    const before = frame.painted;
+    const look = this.core.windowLook(frame.name);
+    const looksNew = look !== before.look || size !== before.size;
+    const snapshot = looksNew ? this.core.window(frame.name) : before.snapshot;
+    const after = { look, size, snapshot, drag: dragShownOn(snapshot, drag) };
+    const regions = size === before.size
+      ? changedRegions(before, after, windowScale(frame.canvas, snapshot), frame.canvas.width * frame.canvas.height)
+      : null;
+    if (!regions || regions.length) {
       frame.setBack(snapshot.back);
-      paintWindow(frame.canvas, snapshot, drag);
-      frame.painted = { json, size };
+      paintWindow(frame.canvas, snapshot, drag, regions);
     }
+    frame.painted = after;
+    const draggedHere = drag?.window === frame.name || this.lastDrag?.window === frame.name;
     if (looksNew || !draggedHere) {
       this.changedFrames.add(frame);
       this.scheduleFollowUp();
@@ -176,7 +196,7 @@ export class Desktop {
   // Paints again the windows that `paintedTooSoon` picks (all when none is given), for faces and
   // pictures that arrived after they were painted.
   repaintAll(paintedTooSoon = () => true) {
-    for (const frame of this.frames.values()) if (paintedTooSoon(frame)) frame.painted = { json: null, size: "" };
+    for (const frame of this.frames.values()) if (paintedTooSoon(frame)) frame.forgetPainting();
     this.render();
   }
 
@@ -186,7 +206,7 @@ export class Desktop {
   }
 
   clear() {
-    for (const frame of this.frames.values()) frame.el.remove();
+    for (const frame of this.frames.values()) frame.remove();
     this.frames.clear();
     this.arranged = "";
   }

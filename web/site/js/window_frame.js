@@ -13,7 +13,7 @@ export class WindowFrame {
     this.design = { width: snapshot.width, height: snapshot.height, titled: snapshot.titled };
     this.maximized = false;
     this.placed = null; // {x, y, w, h} in CSS pixels once placed among other windows
-    this.painted = { json: null, size: "" }; // the snapshot text and canvas size last painted
+    this.forgetPainting();
 
     const el = document.createElement("section");
     el.className = "window";
@@ -60,7 +60,23 @@ export class WindowFrame {
     this.el = el;
     // Whatever changes the client area's size (the viewport, the window's frame, a bar above it
     // growing or shrinking) gives the canvas its new size and has it painted again.
-    new ResizeObserver(() => { if (this.resizeCanvas()) onClientResized(this.name); }).observe(this.client);
+    this.resized = new ResizeObserver(() => { if (this.resizeCanvas()) onClientResized(this.name); });
+    this.resized.observe(this.client);
+  }
+
+  // The window closed: its frame leaves the page, and its canvas's pixels, which would stay in
+  // memory until the canvas is collected, go now.
+  remove() {
+    this.resized.disconnect();
+    this.canvas.width = 0;
+    this.canvas.height = 0;
+    this.el.remove();
+  }
+
+  // What the canvas shows, as last painted: the look it was read at (Core.windowLook), the canvas's
+  // size, the snapshot and the drag shown over it. Forgotten, the next paint is a full one.
+  forgetPainting() {
+    this.painted = { look: null, size: "", snapshot: null, drag: null };
   }
 
   // The window's frame in CSS pixels, and its canvas at the device's pixel ratio.
