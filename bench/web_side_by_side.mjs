@@ -18,8 +18,8 @@ const built = process.env.BUILD ?? `${root}build-web`;
 const RUNS = Number(process.env.RUNS ?? 9);
 const THROTTLED_RUNS = Number(process.env.THROTTLED_RUNS ?? 3);
 const VIEWPORT = { width: 1280, height: 800 };
-// Which parts to run: start, drag, memory (all by default).
-const PARTS = new Set((process.env.PARTS ?? "start,drag,memory").split(","));
+// Which parts to run: cold, warm, throttled, drag, memory (all by default).
+const PARTS = new Set((process.env.PARTS ?? "cold,warm,throttled,drag,memory").split(","));
 
 // The floor page is built beside the site when it is missing or older than its sources.
 const floorSources = ["floor.cpp", "floor.js", "index.html", "build.sh"].map((f) => `${root}bench/floor/${f}`);
@@ -93,9 +93,8 @@ const startRows = (label, results) => {
     median(results.floor.map((r) => r.running)), "ms");
 };
 
-if (PARTS.has("start")) {
-startRows("cold", await interleaved(RUNS, (page) => coldVisit(page)));
-{
+if (PARTS.has("cold")) startRows("cold", await interleaved(RUNS, (page) => coldVisit(page)));
+if (PARTS.has("warm")) {
   // Warm: the same browser context after a first visit, from the offline copy or the HTTP cache.
   const contexts = {};
   for (const page of ["zelmora", "floor"]) {
@@ -105,8 +104,8 @@ startRows("cold", await interleaved(RUNS, (page) => coldVisit(page)));
   await new Promise((done) => setTimeout(done, 1500)); // the service worker fills its cache
   startRows("warm", await interleaved(RUNS, (page) => visit(contexts[page], page)));
 }
-startRows("4x CPU, 400 kbps / 400 ms", await interleaved(THROTTLED_RUNS, (page) => coldVisit(page, { throttled: true })));
-}
+if (PARTS.has("throttled"))
+  startRows("4x CPU, 400 kbps / 400 ms", await interleaved(THROTTLED_RUNS, (page) => coldVisit(page, { throttled: true })));
 await plain.close();
 
 // ---- a drag and a drop, through Playwright's real mouse ----------------------------------------

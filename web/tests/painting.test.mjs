@@ -66,16 +66,36 @@ test("boards painted piece by piece match a full painting through drags, drops, 
   await context.close();
 });
 
-test("a closed window gives its canvas's memory back, and a window opened again is painted in full", async () => {
+test("a window behind the front one shows a picture of its board, and a closed one keeps no canvas", async () => {
   const context = await running.browser.newContext({ viewport: { width: 1280, height: 800 } });
   const page = await openSite(context, running.site.url);
-  await script(page, "open frmZelmora1\nopen frmZelmora2");
-  const canvas = await page.evaluateHandle(() => document.querySelector('canvas[data-window="frmZelmora1"]'));
-  assert.ok(await canvas.evaluate((c) => c.width > 0 && c.height > 0));
-  await script(page, "close frmZelmora1");
+  const B1 = "frmZelmora1";
+  await script(page, `open ${B1}\nclick ${B1} Command3\nclick ${B1} Command7`);
+  const canvas = await page.evaluateHandle((w) => document.querySelector(`canvas[data-window="${w}"]`), B1);
+  const size = await canvas.evaluate((c) => [c.width, c.height]);
+  assert.ok(size[0] > 0 && size[1] > 0);
+
+  // Behind Board 2, Board 1's canvas gives its pixels up for a picture of the same board.
+  await script(page, "open frmZelmora2");
+  await page.waitForFunction((w) => document.querySelector(`canvas[data-window="${w}"]`).width === 0, B1);
+  const picture = await page.evaluate((w) => {
+    const img = document.querySelector(`section.window[data-window="${w}"] .client img`);
+    return img && [img.naturalWidth, img.naturalHeight];
+  }, B1);
+  assert.deepEqual(picture, size);
+  assert.equal(await unlike(page, B1), 0, "the picture shows the board as it is");
+
+  // A press brings Board 1 to the front with its canvas back; behind again, its picture is new.
+  await script(page, `click ${B1} Command4`);
+  assert.deepEqual(await canvas.evaluate((c) => [c.width, c.height]), size);
+  assert.equal(await page.locator(`section.window[data-window="${B1}"] .client img`).count(), 0);
+  assert.equal(await unlike(page, B1), 0);
+  await script(page, "open frmZelmora2");
+  await page.waitForFunction((w) => document.querySelector(`canvas[data-window="${w}"]`).width === 0, B1);
+  assert.equal(await unlike(page, B1), 0, "the picture shows the board as it was left");
+
+  await script(page, `close ${B1}`);
   assert.deepEqual(await canvas.evaluate((c) => [c.width, c.height]), [0, 0]);
-  await script(page, "open frmZelmora1");
-  assert.equal(await unlike(page, "frmZelmora1"), 0);
-  assert.ok(await page.evaluate(() => document.querySelector('canvas[data-window="frmZelmora1"]').width > 0));
+  assert.deepEqual(page.errors, []);
   await context.close();
 });

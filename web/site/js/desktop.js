@@ -6,6 +6,7 @@
 // A change is painted first; what follows it in the page (each window's mirror, bar and band, the
 // keyboard's place) is brought up to date once the frame is on the screen.
 import { afterNextPaint } from "./after_paint.js";
+import { stowCanvas, unstowCanvas } from "./canvas_stow.js";
 import { changedRegions } from "./paint_regions.js";
 import { dragShownOn, paintWindow, windowScale } from "./window_painter.js";
 import { TITLE_HEIGHT, WindowFrame } from "./window_frame.js";
@@ -67,7 +68,15 @@ export class Desktop {
     const state = this.core.state();
     const changed = new Set(this.core.changedWindows());
     this.sync(state.windows);
-    for (const name of state.windows) this.paint(this.frames.get(name), state.drag, changed.has(name));
+    state.windows.forEach((name, place) => {
+      const frame = this.frames.get(name);
+      // A stowed window's canvas comes back at the front, when the window changed, or when its
+      // size changed under its picture.
+      const resized = frame.stowed?.picture && frame.canvas.width !== 0;
+      if (place === 0 || changed.has(name) || resized) unstowCanvas(frame);
+      this.paint(frame, state.drag, changed.has(name));
+      if (place > 0) stowCanvas(frame);
+    });
     this.lastDrag = state.drag;
     this.lastRenderEnd = performance.now();
     this.renderLog?.push(this.lastRenderEnd - start);

@@ -32,15 +32,22 @@ export function installHook(app) {
     },
     // How many pixels of W's canvas differ from a full painting of the window as the core has it
     // now, drag included, on a fresh canvas: the page paints only what changed, and this is how a
-    // test finds a region it missed. Null when W is not open.
-    repaintDifference(name) {
+    // test finds a region it missed. Behind the front window, the picture shown in place of the
+    // canvas is compared. Null when W is not open.
+    async repaintDifference(name) {
       app.desktop.render();
       const frame = app.desktop.frame(name);
       if (!frame) return null;
-      const fresh = Object.assign(document.createElement("canvas"), { width: frame.canvas.width, height: frame.canvas.height });
-      paintWindow(fresh, app.desktop.core.window(name), app.desktop.core.state().drag);
-      const pixels = (canvas) => canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
-      const [shown, full] = [pixels(frame.canvas), pixels(fresh)];
+      const picture = frame.stowed?.picture;
+      const [width, height] = picture ? [picture.naturalWidth, picture.naturalHeight] : [frame.canvas.width, frame.canvas.height];
+      const canvasOf = (paint) => {
+        const canvas = Object.assign(document.createElement("canvas"), { width, height });
+        paint(canvas);
+        return canvas.getContext("2d").getImageData(0, 0, width, height).data;
+      };
+      const shown = picture ? canvasOf((c) => c.getContext("2d").drawImage(picture, 0, 0))
+        : frame.canvas.getContext("2d").getImageData(0, 0, width, height).data;
+      const full = canvasOf((c) => paintWindow(c, app.desktop.core.window(name), app.desktop.core.state().drag));
       let differing = 0;
       for (let i = 0; i < shown.length; i += 4)
         if (shown[i] !== full[i] || shown[i + 1] !== full[i + 1] || shown[i + 2] !== full[i + 2]) differing += 1;

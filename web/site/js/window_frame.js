@@ -3,6 +3,7 @@
 // board's classroom tools, the canvas the window's client area is painted on, and the canvas's
 // accessible mirror over it.
 import { AccessibleMirror } from "./accessible_mirror.js";
+import { unstowCanvas } from "./canvas_stow.js";
 import { fitScale } from "./view_scale.js";
 
 export const TITLE_HEIGHT = 28;
@@ -13,6 +14,7 @@ export class WindowFrame {
     this.design = { width: snapshot.width, height: snapshot.height, titled: snapshot.titled };
     this.maximized = false;
     this.placed = null; // {x, y, w, h} in CSS pixels once placed among other windows
+    this.stowed = null; // the picture shown in place of the canvas behind the front window (canvas_stow.js)
     this.forgetPainting();
 
     const el = document.createElement("section");
@@ -68,6 +70,7 @@ export class WindowFrame {
   // memory until the canvas is collected, go now.
   remove() {
     this.resized.disconnect();
+    unstowCanvas(this);
     this.canvas.width = 0;
     this.canvas.height = 0;
     this.el.remove();
