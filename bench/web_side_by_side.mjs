@@ -210,22 +210,31 @@ await browser.close();
 
 // ---- memory: the renderers' proportional set size, each page in a browser of its own, less -------
 // ---- what they held with a blank tab before it ---------------------------------------------------
+// Each renderer's PSS in MiB, by process id.
 function rendererPss(browserPid) {
   const parentOf = (pid) => Number(readFileSync(`/proc/${pid}/stat`, "utf8").replace(/^.*\) /, "").split(" ")[1]);
   const descends = (pid) => { for (let p = pid, depth = 0; p > 1 && depth < 6; p = parentOf(p), depth++) if (p === browserPid) return true; return false; };
-  let kib = 0;
+  const pss = new Map();
   for (const entry of readdirSync("/proc")) {
     if (!/^\d+$/.test(entry)) continue;
     try {
       if (!readFileSync(`/proc/${entry}/cmdline`, "utf8").includes("--type=renderer") || !descends(Number(entry))) continue;
-      kib += Number(readFileSync(`/proc/${entry}/smaps_rollup`, "utf8").match(/^Pss:\s+(\d+)/m)[1]);
+      pss.set(entry, Number(readFileSync(`/proc/${entry}/smaps_rollup`, "utf8").match(/^Pss:\s+(\d+)/m)[1]) / 1024);
     } catch { /* a process that ended meanwhile */ }
   }
-  return kib / 1024;
+  return pss;
+}
+
+// What the renderers hold now beyond what those still running held before the page.
+function pssSince(before, after) {
+  let mib = 0;
+  for (const [pid, now] of after) mib += now - (before.get(pid) ?? 0);
+  return mib;
 }
 
 async function pagePss(which) {
-  const own = launchPlainChromium();
+  // No spare renderer kept warm beside the page, which would count for either page alike.
+  const own = launchPlainChromium(["--disable-features=SpareRendererForSitePerProcess"]);
   const context = (await own.send("Target.createBrowserContext")).browserContextId;
   const { targetId } = await own.send("Target.createTarget", { url: "about:blank", browserContextId: context });
   const { sessionId } = await own.send("Target.attachToTarget", { targetId, flatten: true });
@@ -241,7 +250,7 @@ async function pagePss(which) {
     : "new Promise((done) => { const look = () => window.floor?.ready ? done() : setTimeout(look, 20); look(); })";
   await own.send("Runtime.evaluate", { expression, awaitPromise: true }, sessionId);
   await new Promise((done) => setTimeout(done, 1500));
-  const mib = rendererPss(own.pid) - blank;
+  const mib = pssSince(blank, rendererPss(own.pid));
   await own.close();
   return mib;
 }
