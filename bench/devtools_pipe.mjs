@@ -9,10 +9,11 @@ import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { CHROMIUM_ARGS } from "../web/tests/browser.mjs";
 
-export function launchPlainChromium() {
+// extraArgs: more switches for this Chromium, after the tests' own.
+export function launchPlainChromium(extraArgs = []) {
   const profile = mkdtempSync(join(tmpdir(), "zelmora-bench-"));
   const child = spawn(process.env.CHROMIUM ?? "/usr/bin/chromium",
-    ["--headless", "--remote-debugging-pipe", `--user-data-dir=${profile}`, ...CHROMIUM_ARGS, "about:blank"],
+    ["--headless", "--remote-debugging-pipe", `--user-data-dir=${profile}`, ...CHROMIUM_ARGS, ...extraArgs, "about:blank"],
     { stdio: ["ignore", "ignore", "ignore", "pipe", "pipe"] });
   const [toBrowser, fromBrowser] = [child.stdio[3], child.stdio[4]];
   const pending = new Map();
@@ -66,6 +67,7 @@ export function launchPlainChromium() {
   }
 
   return {
+    pid: child.pid,
     send,
     next,
     onEvent: (listener) => waiters.add(listener),

@@ -63,11 +63,12 @@ void addControl(Fingerprint& f, Control const& c)
     f.add(c.look.font.family);
     f.add(c.look.font.pointSize);
     f.add(c.look.font.bold);
+    f.add(int(c.look.align));
+    f.add(c.look.stretch);
 }
 
-std::uint64_t fingerprintOf(Application const& app, Form const& form)
+void addLook(Fingerprint& f, Application const& app, Form const& form)
 {
-    Fingerprint f;
     for (Control const* c : form.paintOrderFrontToBack())
         addControl(f, *c);
     f.add(form.focus());
@@ -76,6 +77,12 @@ std::uint64_t fingerprintOf(Application const& app, Form const& form)
         f.add(line);
     f.add(app.canUndo(form));
     f.add(app.canRedo(form));
+}
+
+std::uint64_t fingerprintOf(Application const& app, Form const& form)
+{
+    Fingerprint f;
+    addLook(f, app, form);
     if (auto const drag = app.drag(); drag && drag->form == &form) {
         f.add(drag->control);
         f.add(drag->pointerX);
@@ -86,6 +93,13 @@ std::uint64_t fingerprintOf(Application const& app, Form const& form)
 }
 
 } // namespace
+
+std::uint64_t lookOf(Application const& app, Form const& form)
+{
+    Fingerprint f;
+    addLook(f, app, form);
+    return f.value();
+}
 
 void WindowChanges::look(Application const& app)
 {

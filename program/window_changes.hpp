@@ -15,6 +15,10 @@ namespace zelmora {
 // around it: every control's place, size, visibility, texts, picture and look, the stacking
 // order, the focus, the outline of a drag over it, what undo and redo offer, its companion and
 // its record. A fingerprint costs a pass over the controls, far less than painting one.
+// A fingerprint of everything a view draws of the window itself, leaving out a drag over it: a
+// view that kept what it drew for one fingerprint may draw only the drag while it stays the same.
+std::uint64_t lookOf(Application const&, Form const&);
+
 class WindowChanges {
 public:
     // Compares every open window with how it was last seen.

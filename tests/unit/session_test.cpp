@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program/session.hpp"
 #include "program/tasks/goal_editor.hpp"
+#include "program/window_changes.hpp"
 #include "runtime/runtime_error.hpp"
 
 #include <gtest/gtest.h>
@@ -69,6 +70,38 @@ TEST_F(SessionTest, NamesTheWindowsThatChangedAndNoOthers)
     EXPECT_EQ(session.takeChangedWindows(), std::vector<std::string> { "frmZelmora1" });
     session.noteChanged(board);
     EXPECT_EQ(session.takeChangedWindows(), std::vector<std::string> { "frmZelmora1" });
+}
+
+// A view that kept what it drew of a window draws only the drag while the window's look stays: the
+// look leaves the drag's outline out, and takes in everything else the window shows.
+TEST_F(SessionTest, AWindowsLookLeavesTheDragOutAndTakesTheRestIn)
+{
+    session.start();
+    session.deliver([](Application& app) { app.show("frmZelmora1"); });
+    Form& board = *session.window("frmZelmora1");
+    Control& tile = tileFromPalette(board);
+    Application& app = *session.application();
+
+    session.deliver([&](Application& a) { a.mouseDownOn(board, tile, 10, 10, MouseButton::Left); });
+    auto const pressed = lookOf(app, board);
+    session.deliver([&](Application& a) { a.mouseMove(board, 4000, 3000); });
+    session.deliver([&](Application& a) { a.mouseMove(board, 4500, 3300); });
+    EXPECT_EQ(lookOf(app, board), pressed) << "only the drag's outline moved";
+
+    session.deliver([&](Application& a) { a.mouseUp(&board, 4500, 3300); });
+    auto const dropped = lookOf(app, board);
+    EXPECT_NE(dropped, pressed) << "the tile moved";
+    session.deliver([&](Application& a) { a.undo(board); });
+    EXPECT_NE(lookOf(app, board), dropped);
+
+    // Look properties that no input changes today are part of it all the same.
+    auto const before = lookOf(app, board);
+    tile.look.align = tile.look.align == TextAlign::Left ? TextAlign::Right : TextAlign::Left;
+    EXPECT_NE(lookOf(app, board), before);
+    tile.look.stretch = !tile.look.stretch;
+    auto const stretched = lookOf(app, board);
+    tile.look.stretch = !tile.look.stretch;
+    EXPECT_NE(lookOf(app, board), stretched);
 }
 
 // An error inside the program ends it once, with its message; no input runs after it.

@@ -4,10 +4,13 @@
 #include "window_snapshot.hpp"
 
 #include "program/key_names.hpp"
+#include "program/window_changes.hpp"
 #include "runtime/held_keys.hpp"
 
 #include <nlohmann/json.hpp>
 
+#include <cinttypes>
+#include <cstdio>
 #include <optional>
 
 namespace zelmora::web {
@@ -53,6 +56,17 @@ std::string WebProgram::window(std::string const& name) const
 {
     Form const* form = m_session.window(name);
     return form ? windowSnapshot(*form).dump() : "null";
+}
+
+std::string WebProgram::windowLook(std::string const& name) const
+{
+    Form const* form = m_session.window(name);
+    if (!form || !m_session.application())
+        return "";
+    // Sixteen hex digits: JavaScript's numbers would drop the fingerprint's low bits.
+    char text[17];
+    std::snprintf(text, sizeof text, "%016" PRIx64, lookOf(*m_session.application(), *form));
+    return text;
 }
 
 std::string WebProgram::changedWindows()

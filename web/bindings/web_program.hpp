@@ -23,6 +23,10 @@ public:
     std::string state() const;
     // One window as windowSnapshot describes it, or null when it is not open.
     std::string window(std::string const& name) const;
+    // What the window's snapshot shows, leaving out a drag over it, as a short text that stays the
+    // same while the snapshot does (lookOf): the page reads the snapshot again only when it moves.
+    // Empty when the window is not open.
+    std::string windowLook(std::string const& name) const;
     // The names of the windows that look different since the last call, front to back: the page
     // reads and paints these and no others.
     std::string changedWindows();

@@ -3,6 +3,7 @@
 // window's scale in device pixels: zoom (device pixels per pixel at zoom 1), perTwip and offsets.
 import { cssFont } from "./fonts.js";
 import { picture } from "./pictures.js";
+import { textWidth } from "./text_widths.js";
 
 const GREY = "#c0c0c0";
 
@@ -23,7 +24,7 @@ function wrapLines(ctx, text, width) {
     let line = "";
     for (const word of paragraph.split(" ")) {
       const candidate = line ? `${line} ${word}` : word;
-      if (line && ctx.measureText(candidate).width > width) {
+      if (line && textWidth(ctx, candidate) > width) {
         lines.push(line);
         line = word;
       } else {
@@ -85,7 +86,7 @@ function paintButton(ctx, c, s) {
   const font = cssFont(c, s.zoom);
   ctx.font = font.css(font.pixels);
   const room = r.w - 2 * s.zoom;
-  const advance = ctx.measureText(c.caption).width;
+  const advance = textWidth(ctx, c.caption);
   if (advance > room && room > 0) ctx.font = font.css(Math.max(1, Math.floor(font.pixels * room / advance)));
   ctx.fillStyle = c.fore;
   drawText(ctx, c.caption, r, { align: "center", valign: "middle", wrap: false });

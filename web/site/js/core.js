@@ -30,6 +30,8 @@ export class Core {
   // A window's snapshot as the core's JSON text, which the view compares before it paints.
   windowText(name) { return this.program.window(name); }
   window(name) { return JSON.parse(this.windowText(name)); }
+  // A short text that changes whenever the window's snapshot does; a drag over it changes neither.
+  windowLook(name) { return this.program.windowLook(name); }
   // The windows that look different since the last call, front to back: the only ones to paint.
   changedWindows() { return JSON.parse(this.program.changedWindows()); }
   takeEvents() { return JSON.parse(this.program.takeEvents()); }

@@ -8,7 +8,9 @@
 // keyboard's place) is brought up to date once the frame is on the screen.
 import { afterNextPaint } from "./after_paint.js";
 import { attachTurnHint } from "./turn_hint.js";
-import { paintWindow } from "./window_painter.js";
+import { stowCanvas, unstowCanvas } from "./canvas_stow.js";
+import { changedRegions } from "./paint_regions.js";
+import { dragShownOn, paintWindow, windowScale } from "./window_painter.js";
 import { TWIPS_PER_PIXEL } from "./view_scale.js";
 import { WindowFrame } from "./window_frame.js";
 
@@ -29,6 +31,7 @@ export class Desktop {
     this.afterPaint = []; // work waiting for the painted frame
     this.followUpScheduled = false;
     this.lastDrag = null; // the drag as last painted
+    this.renderLog = null; // each render's milliseconds while a benchmark collects them
     this.arranged = ""; // the window list the frames were last laid out for; "" lays them out again
     this.turnHint = document.getElementById("turn-hint");
     attachTurnHint(this.turnHint);
@@ -65,13 +68,23 @@ export class Desktop {
   }
 
   render() {
+    const start = performance.now();
     const events = this.core.takeEvents();
     const state = this.core.state();
     const changed = new Set(this.core.changedWindows());
     this.sync(state.windows);
-    for (const name of state.windows) this.paint(this.frames.get(name), state.drag, changed.has(name));
+    state.windows.forEach((name, place) => {
+      const frame = this.frames.get(name);
+      // A stowed window's canvas comes back at the front, when the window changed, or when its
+      // size changed under its picture.
+      const resized = frame.stowed?.picture && frame.canvas.width !== 0;
+      if (place === 0 || changed.has(name) || resized) unstowCanvas(frame);
+      this.paint(frame, state.drag, changed.has(name));
+      if (place > 0) stowCanvas(frame);
+    });
     this.lastDrag = state.drag;
     this.lastRenderEnd = performance.now();
+    this.renderLog?.push(this.lastRenderEnd - start);
     if (events.length) this.onEvents(events, state);
   }
 
@@ -83,10 +96,12 @@ export class Desktop {
     this.arranged = arrangement;
     for (const [name, frame] of this.frames) {
       if (!names.includes(name)) {
-        frame.el.remove();
+        // A window opened again gets a new frame and canvas.
+        frame.remove();
         this.frames.delete(name);
       }
     }
+    const made = [];
     names.forEach((name, place) => {
       let frame = this.frames.get(name);
       if (!frame) {
@@ -98,12 +113,19 @@ export class Desktop {
         });
         this.frames.set(name, frame);
         this.root.append(frame.el);
+        made.push(frame);
       }
       frame.el.style.zIndex = String(names.length - place);
       frame.el.classList.toggle("active", place === 0);
       if (place === 0 && this.turnHint && this.turnHint.parentElement !== frame.el) frame.el.append(this.turnHint);
     });
     this.layout(names);
+    // A new window gets its followers (a board's bar above the canvas) before its first paint, so
+    // that the canvas is painted once at the size it keeps rather than again when the bar appears.
+    for (const frame of made) {
+      this.onWindowChanged(frame);
+      frame.resizeCanvas();
+    }
   }
 
   layout(names) {
@@ -132,21 +154,28 @@ export class Desktop {
     });
   }
 
-  // A window is read and painted again when the core says it looks different, or when its canvas
-  // took a new size or was never painted at this one. A change that only moves a drag's outline
-  // leaves the window's followers as they are.
+  // A window is painted again when the core says it looks different, or when its canvas took a
+  // new size or was never painted at this one. Its snapshot is read again only when what it shows
+  // changed, not when only a drag's outline moved over it; only the regions that differ are painted,
+  // unless the canvas is new. A change that only moves a drag's outline leaves the window's
+  // followers as they are.
   paint(frame, drag, changed) {
     const size = `${frame.canvas.width}x${frame.canvas.height}`;
     if (!changed && size === frame.painted.size) return;
-    const json = this.core.windowText(frame.name);
-    const looksNew = json !== frame.painted.json || size !== frame.painted.size;
-    const draggedHere = drag?.window === frame.name || this.lastDrag?.window === frame.name;
-    if (looksNew || draggedHere) {
-      const snapshot = JSON.parse(json);
+    const before = frame.painted;
+    const look = this.core.windowLook(frame.name);
+    const looksNew = look !== before.look || size !== before.size;
+    const snapshot = looksNew ? this.core.window(frame.name) : before.snapshot;
+    const after = { look, size, snapshot, drag: dragShownOn(snapshot, drag) };
+    const regions = size === before.size
+      ? changedRegions(before, after, windowScale(frame.canvas, snapshot), frame.canvas.width * frame.canvas.height)
+      : null;
+    if (!regions || regions.length) {
       frame.setBack(snapshot.back);
-      paintWindow(frame.canvas, snapshot, drag);
-      frame.painted = { json, size };
+      paintWindow(frame.canvas, snapshot, drag, regions);
     }
+    frame.painted = after;
+    const draggedHere = drag?.window === frame.name || this.lastDrag?.window === frame.name;
     if (looksNew || !draggedHere) {
       this.changedFrames.add(frame);
       this.scheduleFollowUp();
@@ -186,7 +215,7 @@ export class Desktop {
   // Paints again the windows that `paintedTooSoon` picks (all when none is given), for faces and
   // pictures that arrived after they were painted.
   repaintAll(paintedTooSoon = () => true) {
-    for (const frame of this.frames.values()) if (paintedTooSoon(frame)) frame.painted = { json: null, size: "" };
+    for (const frame of this.frames.values()) if (paintedTooSoon(frame)) frame.forgetPainting();
     this.render();
   }
 
@@ -196,7 +225,7 @@ export class Desktop {
   }
 
   clear() {
-    for (const frame of this.frames.values()) frame.el.remove();
+    for (const frame of this.frames.values()) frame.remove();
     this.frames.clear();
     this.arranged = "";
   }

@@ -29,6 +29,8 @@ export class FirstScreen {
   state() { return structuredClone(this.first); }
   windowText(name) { return this.windowTexts.get(name) ?? "null"; }
   window(name) { return JSON.parse(this.windowText(name)); }
+  // The first screen never changes; the core's looks differ from it, so the core's windows are read anew.
+  windowLook(name) { return this.windowTexts.has(name) ? "first screen" : ""; }
   takeEvents() { return []; }
   // Nothing changes before the core runs: the page paints each window once, as it makes its frame.
   changedWindows() { return []; }

@@ -89,11 +89,18 @@ function start() {
   app.desktop.whenPainted(focusFront);
 }
 
-// The core compiled and started as at launch. Its loader is a module of its own, fetched only
-// now: the first screen needs nothing of it.
+// The core's loader and module, fetched and compiled from the moment the page's script runs: the
+// browser compiles the module on its own threads as its bytes arrive, beside the first paint.
+// Its loader is a module of its own, which the first screen does not need.
+let coreLoading = null;
+function loadingCore() {
+  coreLoading ??= import("./core.js").then(({ loadCore }) => loadCore());
+  return coreLoading;
+}
+
+// The core compiled and started as at launch; starting it runs the program on the page's thread.
 async function startedCore() {
-  const { loadCore } = await import("./core.js");
-  const core = await loadCore();
+  const core = await loadingCore();
   performance.mark("zelmora-core-loaded");
   core.start();
   performance.mark("zelmora-core-started");
@@ -109,11 +116,12 @@ function restoreKeptWork() {
 }
 
 // The menu is painted first, from the first screen the build wrote into the page, in the faces
-// and pictures it shows. The core is compiled and started once that frame is on the screen, and
-// takes over with whatever input came meanwhile. Everything the boards need follows, and what was
+// and pictures it shows. The core, compiled meanwhile, is started once that frame is on the
+// screen, and takes over with whatever input came meanwhile. Everything the boards need follows, and what was
 // painted before its faces arrived is painted again.
 async function boot() {
   performance.mark("zelmora-script-start");
+  loadingCore().catch(() => {}); // a failure is reported where the core is awaited
   const firstScreen = FirstScreen.fromPage(document);
   const standIn = firstScreen ?? await startedCore();
   const firstWindows = standIn.state().windows;

@@ -3,6 +3,7 @@
 // board's classroom tools, the canvas the window's client area is painted on, and the canvas's
 // accessible mirror over it.
 import { AccessibleMirror } from "./accessible_mirror.js";
+import { unstowCanvas } from "./canvas_stow.js";
 import { clampedView, fitScale, fittedView, pinchedView } from "./view_scale.js";
 
 // A canvas bigger than this many device pixels is painted at a lower resolution and stretched:
@@ -22,7 +23,8 @@ export class WindowFrame {
     this.placed = null; // {x, y, w, h} in CSS pixels once placed among other windows
     this.view = fittedView(); // the learner's pinch zoom and pan of the board
     this.onClientResized = onClientResized;
-    this.painted = { json: null, size: "" }; // the snapshot text and canvas size last painted
+    this.stowed = null; // the picture shown in place of the canvas behind the front window (canvas_stow.js)
+    this.forgetPainting();
 
     const el = document.createElement("section");
     el.className = "window";
@@ -69,7 +71,24 @@ export class WindowFrame {
     this.el = el;
     // Whatever changes the client area's size (the viewport, the window's frame, a bar above it
     // growing or shrinking) gives the canvas its new size and has it painted again.
-    new ResizeObserver(() => { if (this.resizeCanvas()) onClientResized(this.name); }).observe(this.client);
+    this.resized = new ResizeObserver(() => { if (this.resizeCanvas()) onClientResized(this.name); });
+    this.resized.observe(this.client);
+  }
+
+  // The window closed: its frame leaves the page, and its canvas's pixels, which would stay in
+  // memory until the canvas is collected, go now.
+  remove() {
+    this.resized.disconnect();
+    unstowCanvas(this);
+    this.canvas.width = 0;
+    this.canvas.height = 0;
+    this.el.remove();
+  }
+
+  // What the canvas shows, as last painted: the look it was read at (Core.windowLook), the canvas's
+  // size, the snapshot and the drag shown over it. Forgotten, the next paint is a full one.
+  forgetPainting() {
+    this.painted = { look: null, size: "", snapshot: null, drag: null };
   }
 
   // Two buttons over the board's corner, each shown only when it helps: one shows a zoomed board
@@ -120,7 +139,7 @@ export class WindowFrame {
   // mirror over the controls) placed again, whether or not the canvas took a new size.
   settleView() {
     this.resizeCanvas();
-    this.painted = { json: null, size: "" };
+    this.forgetPainting();
     this.onClientResized(this.name);
   }
 
