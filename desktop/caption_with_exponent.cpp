@@ -11,9 +11,10 @@ namespace zelmora::qt {
 
 namespace {
 
-// The exponent's size against the letter's, and how far its baseline rises, in the letter's ascent.
+// The exponent's size against the letter's, and how far its baseline rises, in the height of the
+// letter's own ink: the face's ascent is much taller than a short letter such as س.
 constexpr double exponentScale = 0.6;
-constexpr double exponentRise = 0.45;
+constexpr double exponentRise = 0.6;
 
 QTextOption oneRightToLeftLine()
 {
@@ -45,7 +46,8 @@ void drawCaption(QPainter& painter, QRectF const& area, QString const& caption, 
     painter.drawText(QRectF(left + exponentWidth, area.top(), baseWidth, area.height()), base, oneRightToLeftLine());
     double const baseline = area.top() + (area.height() - big.height()) / 2 + big.ascent();
     painter.setFont(small);
-    painter.drawText(QPointF(left, baseline - exponentRise * big.ascent()), exponent);
+    double const letterHeight = -big.tightBoundingRect(base).top();
+    painter.drawText(QPointF(left, baseline - exponentRise * letterHeight), exponent);
     painter.setFont(font);
 }
 

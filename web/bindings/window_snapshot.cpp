@@ -109,8 +109,8 @@ nlohmann::json windowSnapshot(Form const& form)
     std::vector<Control const*> const negative = negativeTiles(form);
     for (auto control = frontToBack.rbegin(); control != frontToBack.rend(); ++control)
         if ((*control)->visible)
-            controls.push_back(
-                controlSnapshot(**control, *control == form.focus(), std::ranges::count(negative, *control) > 0));
+            controls.push_back(controlSnapshot(**control, *control == form.focus(),
+                std::find(negative.begin(), negative.end(), *control) != negative.end()));
     return { { "name", window.name }, { "caption", window.caption }, { "width", window.clientWidth },
         { "height", window.clientHeight }, { "back", colour(window.back) }, { "titled", window.titled },
         { "hasIcon", window.hasIcon }, { "controls", std::move(controls) } };

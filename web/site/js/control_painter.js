@@ -68,7 +68,8 @@ function drawWithExponent(ctx, { base, exponent }, r) {
   const descent = baseMetrics.fontBoundingBoxDescent ?? size * 0.2;
   const baseline = r.y + (r.h - ascent - descent) / 2 + ascent;
   ctx.textAlign = "left";
-  ctx.fillText(exponent, left, baseline - 0.45 * ascent);
+  // Raised by the letter's own ink, not the face's ascent, which is much taller than a short س.
+  ctx.fillText(exponent, left, baseline - 0.6 * baseMetrics.actualBoundingBoxAscent);
   ctx.font = baseFont;
   ctx.fillText(base, left + exponentWidth, baseline);
 }
