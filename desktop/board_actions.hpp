@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "program/algebra_band.hpp"
+
 #include <QString>
 
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace zelmora::qt {
 
@@ -27,6 +30,9 @@ struct BoardActions {
     // The text of the algebra band, asked again after every input that changed the board while
     // the band is shown.
     std::function<QString()> algebraText;
+    // The same band as rows, an equation's sides apart; when left empty, each line of the text
+    // is a row of words.
+    std::function<std::vector<BandRow>()> algebraRows = {};
     // Whether the window holds a task, whose goal and feedback the band shows.
     std::function<bool()> hasTask;
 };

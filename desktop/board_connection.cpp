@@ -19,6 +19,7 @@ BoardActions boardActionsFor(Application& app, Form& form)
     actions.open = [&app, &form](std::filesystem::path const& path) { return loadTaskFile(app, form, path).message; };
     actions.save = [&form](std::filesystem::path const& path) { return Session::saveFile(form, path).message; };
     actions.algebraText = [&form] { return QString::fromStdString(algebraBandText(form)); };
+    actions.algebraRows = [&form] { return algebraBandRows(form); };
     actions.hasTask = [&form] { return goalOf(form).has_value(); };
     return actions;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board_frame.hpp"
 
+#include "algebra_band_label.hpp"
+#include "band_painter.hpp"
 #include "board_picture.hpp"
 #include "form_view.hpp"
 #include "goal_dialog.hpp"
@@ -42,9 +44,7 @@ namespace {
 
 // The band's letters at the window's natural width; they grow with the window, so that a board
 // projected full screen keeps its algebra readable from the back of the room.
-constexpr double bandPixelsAtNaturalWidth = 34;
 constexpr int naturalWidth = 792;
-constexpr int bandBorder = 2;
 // A task's lines (question, goal, algebra, feedback) may not take more than this share of the
 // screen's height between them; more, and the board would be pushed off a small screen.
 constexpr double bandShareOfScreen = 0.35;
@@ -156,18 +156,18 @@ BoardFrame::BoardFrame(QtHost& host, FormView* view)
     view->setParent(board);
     column->addWidget(view, 1);
 
-    m_band = new QLabel(board);
+    m_band = new AlgebraBandLabel(board);
     m_band->setObjectName(QStringLiteral("algebraBand"));
     m_band->setAccessibleName(QStringLiteral("الجبر"));
     m_band->setTextFormat(Qt::PlainText);
     m_band->setAlignment(Qt::AlignCenter);
     m_band->setWordWrap(true);
     m_band->setLayoutDirection(Qt::RightToLeft);
-    m_band->setMargin(8);
-    // Dark letters on white whatever the desktop's palette: it is read off a projector.
-    m_band->setStyleSheet(QStringLiteral("QLabel { background: white; color: #101828;"
-                                         " border-top: %1px solid #1F3A93; }")
-                              .arg(bandBorder));
+    m_band->setMargin(bandMargin);
+    m_band->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; border-top: %3px solid %4; }")
+                              .arg(QColor(bandGround).name(), QColor(bandInk).name())
+                              .arg(bandRuleWidth)
+                              .arg(QColor(bandRule).name()));
     m_band->hide();
     column->addWidget(m_band);
     setCentralWidget(board);
@@ -248,7 +248,8 @@ void BoardFrame::refresh()
     m_task = task;
     action(BoardCommand::Algebra)->setChecked(algebraShown());
     if (open && algebraShown() && m_actions.algebraText)
-        setAlgebraText(m_actions.algebraText());
+        setAlgebraText(
+            m_actions.algebraText(), m_actions.algebraRows ? m_actions.algebraRows() : std::vector<BandRow> {});
 }
 
 void BoardFrame::run(BoardCommand command)
@@ -380,13 +381,13 @@ void BoardFrame::askForLesson()
 void BoardFrame::copyPicture() const
 {
     if (Form const* form = m_view->form())
-        QGuiApplication::clipboard()->setImage(boardPicture(*form));
+        QGuiApplication::clipboard()->setImage(boardPicture(*form, boardPictureZoom, bandRowsShown()));
 }
 
 bool BoardFrame::savePicture(QString const& path) const
 {
     Form const* form = m_view->form();
-    return form && boardPicture(*form).save(path, "PNG");
+    return form && boardPicture(*form, boardPictureZoom, bandRowsShown()).save(path, "PNG");
 }
 
 void BoardFrame::askToSavePicture()
@@ -400,7 +401,7 @@ void BoardFrame::askToSavePicture()
 bool BoardFrame::print(QPrinter& printer) const
 {
     Form const* form = m_view->form();
-    return form && printBoard(*form, printer);
+    return form && printBoard(*form, printer, bandRowsShown());
 }
 
 void BoardFrame::askToPrint()
@@ -419,17 +420,24 @@ void BoardFrame::warn(QString const& message)
     QMessageBox::warning(this, windowTitle(), message);
 }
 
-void BoardFrame::setAlgebraText(QString const& text)
+void BoardFrame::setAlgebraText(QString const& text, std::vector<BandRow> rows)
 {
     if (text == m_algebraText && !m_band->text().isEmpty())
         return;
     m_algebraText = text;
+    if (rows.empty())
+        rows = plainBandRows(text);
     // A task's lines come and go with it: the band makes room for them below the board rather
     // than squeezing the board, as a part shown or hidden does.
     keepingBoardSize([&] {
-        m_band->setText(QString::fromStdString(bandTextAsShown(text.toStdString())));
+        m_band->setRows(bandRowsAsShown(std::move(rows)));
         fitBandFont();
     });
+}
+
+std::vector<BandRow> BoardFrame::bandRowsShown() const
+{
+    return algebraShown() ? m_band->rows() : std::vector<BandRow> {};
 }
 
 QString BoardFrame::algebraText() const
@@ -499,10 +507,8 @@ void BoardFrame::fitBandFont()
     // Room for two lines whatever the algebra says, so that the board does not jump as the text
     // changes; a task's three to five lines each get a line of their own.
     int const lines = std::max<int>(2, static_cast<int>(rows.size()));
-    QFont font(QStringLiteral("Arial"));
-    font.setBold(true);
-    double const grown = bandPixelsAtNaturalWidth * width() / naturalWidth;
-    font.setPixelSize(static_cast<int>(std::lround(std::clamp(grown, bandPixelsAtNaturalWidth, 160.0))));
+    double const grown = bandPixelsAtNaturalSize * width() / naturalWidth;
+    QFont font = bandFont(std::clamp(grown, bandPixelsAtNaturalSize, 160.0));
     int linesHeight = arabicLinesHeight(font, lines);
     // Many lines on a small screen are set smaller rather than push the board off it.
     if (QScreen const* shown = screen()) {
@@ -516,7 +522,7 @@ void BoardFrame::fitBandFont()
     // no room for (Board 1's product beside the tiles inside it), down to half its size: a longer
     // row (a long question) wraps, and the band grows to hold it.
     QRect const roomy(0, 0, 1 << 16, 1 << 16);
-    int const room = width() - 2 * m_band->margin() - 2 * bandBorder;
+    int const room = width() - 2 * m_band->margin() - 2 * bandRuleWidth;
     int widest = 0;
     for (QString const& row : rows)
         widest = std::max(widest, QFontMetrics(font).boundingRect(roomy, Qt::AlignLeft, row).width());
@@ -527,7 +533,7 @@ void BoardFrame::fitBandFont()
               .boundingRect(QRect(0, 0, room, 1 << 16), Qt::AlignCenter | Qt::TextWordWrap, m_band->text())
               .height()
         : 0;
-    m_band->setFixedHeight(std::max(linesHeight, textHeight) + 2 * m_band->margin() + bandBorder);
+    m_band->setFixedHeight(std::max(linesHeight, textHeight) + 2 * m_band->margin() + bandRuleWidth);
     m_band->setFont(font);
 }
 

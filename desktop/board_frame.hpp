@@ -10,12 +10,12 @@
 #include <map>
 
 class QAction;
-class QLabel;
 class QPrinter;
 class QToolBar;
 
 namespace zelmora::qt {
 
+class AlgebraBandLabel;
 class FormView;
 class QtHost;
 
@@ -38,7 +38,12 @@ public:
     void refresh();
 
     // The band's text as the program makes it; the band shows it as every view does.
-    void setAlgebraText(QString const&);
+    // The rows, an equation's sides apart, as the program makes them; none: each line of the
+    // text is a row of words.
+    void setAlgebraText(QString const&, std::vector<BandRow> rows = {});
+    // The band's rows as shown, or none while the band is hidden: what a picture of the board
+    // shows under it.
+    std::vector<BandRow> bandRowsShown() const;
     QString algebraText() const;
     bool algebraShown() const;
     void setAlgebraShown(bool);
@@ -84,7 +89,7 @@ private:
     QtHost& m_host;
     FormView* m_view;
     QToolBar* m_toolbar;
-    QLabel* m_band;
+    AlgebraBandLabel* m_band;
     QString m_algebraText;
     BoardActions m_actions;
     std::map<BoardCommand, QAction*> m_commands;

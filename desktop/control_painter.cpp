@@ -2,10 +2,13 @@
 #include "control_painter.hpp"
 
 #include "caption_fit.hpp"
+#include "caption_with_exponent.hpp"
 #include "focus_ring.hpp"
 #include "font_setup.hpp"
 #include "guide_icon.hpp"
 #include "pictures.hpp"
+#include "program/caption_exponent.hpp"
+#include "program/tile_signs.hpp"
 
 #include <QApplication>
 #include <QFontMetricsF>
@@ -66,11 +69,12 @@ double pixelRatioOf(QPainter const& painter)
 
 } // namespace
 
-void ControlPainter::paint(QPainter& painter, Control const& control, ViewScale const& scale, bool focused)
+void ControlPainter::paint(
+    QPainter& painter, Control const& control, ViewScale const& scale, bool focused, bool negative)
 {
     switch (control.kind) {
     case ControlKind::Button:
-        paintButton(painter, control, scale, focused);
+        paintButton(painter, control, scale, focused, negative);
         break;
     case ControlKind::Label:
         paintLabel(painter, control, scale);
@@ -93,7 +97,8 @@ void ControlPainter::paint(QPainter& painter, Control const& control, ViewScale 
     }
 }
 
-void ControlPainter::paintButton(QPainter& painter, Control const& c, ViewScale const& scale, bool focused)
+void ControlPainter::paintButton(
+    QPainter& painter, Control const& c, ViewScale const& scale, bool focused, bool negative)
 {
     QRect const r = scale.rect(c.left, c.top, c.width, c.height);
     if (r.width() <= 0 || r.height() <= 0)
@@ -109,7 +114,8 @@ void ControlPainter::paintButton(QPainter& painter, Control const& c, ViewScale 
         .bold = c.look.font.bold,
         .zoom = scale.zoom,
         .pixelRatio = pixelRatioOf(painter),
-        .focused = focused };
+        .focused = focused,
+        .negative = negative };
     painter.drawPixmap(r.topLeft(), button(key, c));
 }
 
@@ -146,14 +152,14 @@ QPixmap const& ControlPainter::button(ButtonKey const& key, Control const& c)
     }
 
     QString const caption = QString::fromStdString(key.caption);
+    // Fitted as drawn: a negative tile's minus takes room too.
+    CaptionParts const drawn = splitCaptionExponent(key.caption, key.negative);
+    QString const fitted = QString::fromStdString(drawn.base + drawn.exponent);
     // The bevel takes a pixel or two at each edge; the ink keeps clear of it.
-    CaptionFit const fit = fitCaption(fontFor(c.look.font, key.zoom, caption), caption, area.size(),
+    CaptionFit const fit = fitCaption(fontFor(c.look.font, key.zoom, fitted), fitted, area.size(),
         { .side = key.zoom, .topAndBottom = 2 * key.zoom });
-    p.setFont(fit.font);
     p.setPen(fore);
-    QTextOption text = rightToLeftText(Qt::AlignCenter);
-    text.setWrapMode(QTextOption::NoWrap);
-    p.drawText(QRectF(area).translated(fit.shift), caption, text);
+    drawCaption(p, QRectF(area).translated(fit.shift), caption, fit.font, key.negative);
 
     if (key.focused)
         FocusRing::paint(p, area, key.zoom);
@@ -166,6 +172,13 @@ void ControlPainter::paintLabel(QPainter& painter, Control const& c, ViewScale c
     QRect const r = scale.rect(c.left, c.top, c.width, c.height);
     if (c.look.back)
         painter.fillRect(r, toQColor(*c.look.back));
+    if (auto const sign = regionSign(c)) {
+        QString const text = QString::fromStdString(sign->text);
+        painter.setFont(fontFor(sign->font, scale.zoom, text));
+        painter.setPen(toQColor(sign->ink));
+        painter.drawText(QRectF(r), text, rightToLeftText(Qt::AlignCenter));
+        return;
+    }
     painter.setFont(fontFor(c.look.font, scale.zoom, QString::fromStdString(c.caption)));
     painter.setPen(toQColor(c.look.fore));
     painter.drawText(QRectF(r), QString::fromStdString(c.caption),

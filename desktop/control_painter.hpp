@@ -18,7 +18,8 @@ namespace zelmora::qt {
 // look and size and kept, so that a board of 141 tiles repaints by copying a few pixmaps.
 class ControlPainter {
 public:
-    void paint(QPainter&, Control const&, ViewScale const&, bool focused);
+    // A tile the board counts negative carries a minus before its caption.
+    void paint(QPainter&, Control const&, ViewScale const&, bool focused, bool negative = false);
 
 private:
     struct ButtonKey {
@@ -34,6 +35,7 @@ private:
         double zoom = 1;
         double pixelRatio = 1;
         bool focused = false;
+        bool negative = false;
         auto operator<=>(ButtonKey const&) const = default;
     };
     struct PictureKey {
@@ -44,7 +46,7 @@ private:
         auto operator<=>(PictureKey const&) const = default;
     };
 
-    void paintButton(QPainter&, Control const&, ViewScale const&, bool focused);
+    void paintButton(QPainter&, Control const&, ViewScale const&, bool focused, bool negative);
     void paintLabel(QPainter&, Control const&, ViewScale const&);
     void paintTextBox(QPainter&, Control const&, ViewScale const&);
     void paintImage(QPainter&, Control const&, ViewScale const&);

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form_painter.hpp"
 
+#include "program/tile_signs.hpp"
+
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
 #include <cmath>
 #include <ranges>
 
@@ -31,9 +34,11 @@ void FormPainter::paint(QPainter& painter, Form const& form, QSize size, std::op
 
     painter.save();
     painter.setClipRect(scale.rect(0, 0, window.clientWidth, window.clientHeight));
+    std::vector<Control const*> const negative = negativeTiles(form);
     for (Control const* control : form.paintOrderFrontToBack() | std::views::reverse)
         if (control->visible)
-            m_controls.paint(painter, *control, scale, control == form.focus());
+            m_controls.paint(
+                painter, *control, scale, control == form.focus(), std::ranges::count(negative, control) > 0);
 
     if (drag && drag->form == &form && drag->pointerInForm && drag->control) {
         Control const& dragged = *drag->control;
@@ -46,7 +51,7 @@ void FormPainter::paint(QPainter& painter, Form const& form, QSize size, std::op
             painter.save();
             painter.setOpacity(dragCopyOpacity);
             painter.translate(outline.topLeft() - scale.rect(dragged.left, dragged.top, 0, 0).topLeft());
-            m_controls.paint(painter, dragged, scale, false);
+            m_controls.paint(painter, dragged, scale, false, std::ranges::count(negative, &dragged) > 0);
             painter.restore();
         }
         QPen pen(Qt::black, std::lround(scale.pixels(2)), Qt::DashLine);

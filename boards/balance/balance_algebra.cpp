@@ -27,12 +27,14 @@ BalanceAlgebra describeBalance(TileBoard const& board)
             break;
         case PanRegion::LeftGrey:
             algebra.left -= area;
+            algebra.negativeTiles.push_back(i);
             break;
         case PanRegion::RightWhite:
             algebra.right += area;
             break;
         case PanRegion::RightGrey:
             algebra.right -= area;
+            algebra.negativeTiles.push_back(i);
             break;
         }
     }

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <set>
+#include <vector>
 
 namespace zelmora {
 
@@ -16,6 +17,8 @@ namespace zelmora {
 struct BalanceAlgebra {
     Polynomial left;
     Polynomial right;
+    // The tiles in the grey regions, counted -.
+    std::vector<int> negativeTiles;
 
     // What one region holds: its tiles' sum, counted +, and their kinds.
     struct Region {

@@ -25,12 +25,14 @@ SignedAreaAlgebra describeSignedArea(TileBoard const& board)
                 break;
             case Arm::Lower:
                 algebra.vertical -= sideTerm(lengths, t.height);
+                algebra.negativeTiles.push_back(i);
                 break;
             case Arm::Right:
                 algebra.horizontal += sideTerm(lengths, t.width);
                 break;
             case Arm::Left:
                 algebra.horizontal -= sideTerm(lengths, t.width);
+                algebra.negativeTiles.push_back(i);
                 break;
             }
         } else if (!strips.inVerticalBand(t) && !strips.inHorizontalBand(t)) {
@@ -38,8 +40,10 @@ SignedAreaAlgebra describeSignedArea(TileBoard const& board)
             Polynomial const area = areaOf(*kindOfMember(paletteBoardRuns, i));
             if (quadrant && Quadrants::signOf(*quadrant) > 0)
                 algebra.inside += area;
-            else if (quadrant)
+            else if (quadrant) {
                 algebra.inside -= area;
+                algebra.negativeTiles.push_back(i);
+            }
         }
     }
     return algebra;

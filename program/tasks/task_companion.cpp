@@ -64,15 +64,22 @@ void TaskCompanion::recordStep(Form& form) const
         form.setRecord(record.lines());
 }
 
-std::string TaskCompanion::frame(Form const& form, BoardAlgebra const& algebra) const
+std::vector<BandRow> TaskCompanion::frame(Form const& form, BoardAlgebra const& algebra) const
 {
-    std::string text = m_prompt.empty() ? std::string() : m_prompt + "\n";
-    text += std::string(goalBefore) + goalWords(m_goal) + "\n";
+    std::vector<BandRow> rows;
+    if (!m_prompt.empty())
+        rows.push_back(plainRow(m_prompt));
+    rows.push_back(plainRow(std::string(goalBefore) + goalWords(m_goal)));
     // A balance that would tip with x at the goal's value is shown as no equation at all.
     bool const uneven = solvesOnBalance(m_goal, form)
         && !balancedAt(describeBalance(static_cast<TileBoard const&>(form)), m_goal.solution);
-    text += uneven ? partText(algebra, "left") + " ≠ " + partText(algebra, "right") : algebraBandText(algebra);
-    return text + "\n" + feedback(form);
+    if (uneven)
+        rows.push_back(equationRow({ partText(algebra, "left") }, "≠", partText(algebra, "right")));
+    else
+        for (BandRow& row : algebraBandRows(algebra))
+            rows.push_back(std::move(row));
+    rows.push_back(plainRow(feedback(form)));
+    return rows;
 }
 
 std::string TaskCompanion::statement() const

@@ -26,7 +26,7 @@ public:
     // a goal that the tiles answer already is not one the learner has reached.
     void begin(Form&);
     void afterAction(Form&) override;
-    std::string frame(Form const&, BoardAlgebra const&) const override;
+    std::vector<BandRow> frame(Form const&, BoardAlgebra const&) const override;
     // The task in one line, as a screen reader says it when it is set: the prompt and the goal.
     std::string statement() const;
     // "✓ أحسنت" once the board answers the goal, else the hint, as the band ends.

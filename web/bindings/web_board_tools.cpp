@@ -45,6 +45,20 @@ std::string answer(LoadResult const& result, std::string_view window)
     return nlohmann::json { { "loaded", result.loaded() }, { "message", result.message }, { "window", window } }.dump();
 }
 
+// The band's rows as shown, an equation's sides apart, for the page to lay out.
+nlohmann::json bandRowsJson(Form const& form)
+{
+    nlohmann::json rows = nlohmann::json::array();
+    for (BandRow const& row : bandRowsAsShown(form)) {
+        nlohmann::json shown { { "text", row.text } };
+        if (row.sides)
+            shown["sides"]
+                = { { "left", row.sides->left }, { "relation", row.sides->relation }, { "right", row.sides->right } };
+        rows.push_back(std::move(shown));
+    }
+    return rows;
+}
+
 } // namespace
 
 std::string WebProgram::boardCommands()
@@ -65,7 +79,9 @@ std::string WebProgram::tools(std::string const& window) const
     return nlohmann::json {
         { "board", number ? nlohmann::json(*number) : nlohmann::json() }, { "canUndo", app.canUndo(*form) },
         { "canRedo", app.canRedo(*form) }, { "task", goalOf(*form).has_value() },
-        { "algebra", number ? nlohmann::json { { "text", bandTextAsShown(*form) } } : nlohmann::json() },
+        { "algebra",
+            number ? nlohmann::json { { "text", bandTextAsShown(*form) }, { "rows", bandRowsJson(*form) } }
+                   : nlohmann::json() },
         { "names", accessibleNames(*form) }
     }.dump();
 }

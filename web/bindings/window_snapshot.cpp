@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_snapshot.hpp"
 
+#include "program/caption_exponent.hpp"
+#include "program/tile_signs.hpp"
+
+#include <algorithm>
+
 #include <cstdio>
 
 namespace zelmora::web {
@@ -50,7 +55,7 @@ nlohmann::json colour(std::optional<Color> c)
     return text;
 }
 
-nlohmann::json controlSnapshot(Control const& c, bool focused)
+nlohmann::json controlSnapshot(Control const& c, bool focused, bool negative)
 {
     Look const& look = c.look;
     nlohmann::json out { { "kind", kindName(c.kind) }, { "name", c.qualifiedName() }, { "left", c.left },
@@ -61,11 +66,18 @@ nlohmann::json controlSnapshot(Control const& c, bool focused)
     switch (c.kind) {
     case ControlKind::Button:
         out["caption"] = c.caption;
+        // The caption as drawn, where it is more than the caption: x squared's raised 2 apart, a
+        // negative tile's minus before it.
+        if (CaptionParts parts = splitCaptionExponent(c.caption, negative); !parts.exponent.empty() || negative)
+            out["drawn"] = { { "base", std::move(parts.base) }, { "exponent", std::move(parts.exponent) } };
         out["appearance"] = c.appearance;
         out["focused"] = focused;
         break;
     case ControlKind::Label:
         out["caption"] = c.caption;
+        if (auto const sign = regionSign(c))
+            out["sign"] = { { "text", sign->text }, { "family", sign->font.family }, { "points", sign->font.pointSize },
+                { "bold", sign->font.bold }, { "ink", colour(sign->ink) } };
         break;
     case ControlKind::TextBox:
         out["text"] = c.text;
@@ -94,9 +106,11 @@ nlohmann::json windowSnapshot(Form const& form)
     WindowDesign const& window = form.window();
     nlohmann::json controls = nlohmann::json::array();
     auto const& frontToBack = form.paintOrderFrontToBack();
+    std::vector<Control const*> const negative = negativeTiles(form);
     for (auto control = frontToBack.rbegin(); control != frontToBack.rend(); ++control)
         if ((*control)->visible)
-            controls.push_back(controlSnapshot(**control, *control == form.focus()));
+            controls.push_back(controlSnapshot(**control, *control == form.focus(),
+                std::find(negative.begin(), negative.end(), *control) != negative.end()));
     return { { "name", window.name }, { "caption", window.caption }, { "width", window.clientWidth },
         { "height", window.clientHeight }, { "back", colour(window.back) }, { "titled", window.titled },
         { "hasIcon", window.hasIcon }, { "controls", std::move(controls) } };

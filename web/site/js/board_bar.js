@@ -45,12 +45,16 @@ export class BoardBar {
     this.band.setAttribute("aria-label", "الجبر");
     frame.el.append(this.band);
     this.text = "";
+    this.rows = [];
     this.lines = 2;
     this.task = false;
     new ResizeObserver(() => this.fitBand()).observe(frame.el);
   }
 
   get bandShown() { return !this.band.hidden; }
+
+  // The band's rows as shown, for the board's picture; null while the band is hidden.
+  get bandRows() { return this.bandShown ? this.rows : null; }
 
   // Acts on the core's answer for the window: undo and redo offered only when they can act, the
   // band's text as the core shows it. Returns the band's new text when it is shown and changed,
@@ -65,7 +69,8 @@ export class BoardBar {
     const text = tools.algebra?.text ?? "";
     if (text === this.text) return null;
     this.text = text;
-    this.band.textContent = text;
+    this.rows = tools.algebra?.rows ?? [];
+    fillBand(this.band, text, tools.algebra?.rows);
     // A task's goal, question and feedback come as lines of their own around the algebra; the band
     // makes room for every line rather than cut the feedback off, and keeps that room while the
     // task stands, as the number of lines does.
@@ -101,4 +106,32 @@ export class BoardBar {
     const size = Math.min(Math.max(grown, BAND_PIXELS_AT_NATURAL_WIDTH), most, window.innerHeight / 5 / this.lines);
     this.band.style.fontSize = `${Math.max(16, Math.round(size))}px`;
   }
+}
+
+// The band's rows as the core gives them: a row of words as one right-to-left run; an equation's
+// sides each under its place on the board (the left side's pieces from the left of the screen,
+// the relation, the right side), every piece right to left within itself. The band's text, as
+// read out and copied, stays the core's text: the rows joined, after its leading mark.
+function fillBand(band, text, rows) {
+  if (!rows) {
+    band.textContent = text;
+    return;
+  }
+  const run = (className, pieces) => {
+    const span = Object.assign(document.createElement("span"), { className, dir: "ltr" });
+    for (const piece of pieces) span.append(Object.assign(document.createElement("bdi"), { dir: "rtl", textContent: piece }));
+    return span;
+  };
+  band.replaceChildren(text.startsWith("\u200f") ? "\u200f" : "");
+  rows.forEach((row, i) => {
+    if (i > 0) band.append("\n");
+    if (!row.sides) {
+      band.append(row.text);
+      return;
+    }
+    const sides = Object.assign(document.createElement("span"), { className: "sides", dir: "ltr" });
+    const relation = Object.assign(document.createElement("span"), { className: "relation", textContent: row.sides.relation });
+    sides.append(run("side left", row.sides.left), " ", relation, " ", run("side right", [row.sides.right]));
+    band.append(sides);
+  });
 }

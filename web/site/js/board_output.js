@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What leaves the page from a board: its file as a download, its picture as a PNG (downloaded,
 // copied or printed), and a board file read from the teacher's disk into the program.
+import { bandHeight, paintBand } from "./band_picture.js";
 import { paintWindow } from "./window_painter.js";
 import { TWIPS_PER_PIXEL } from "./view_scale.js";
 
@@ -16,24 +17,34 @@ export function download(blob, fileName) {
   setTimeout(() => URL.revokeObjectURL(link.href), 10_000);
 }
 
-// The board as the core has it, without a drag in progress, painted afresh at twice its size.
-export function boardPicture(snapshot) {
-  const canvas = document.createElement("canvas");
-  canvas.width = Math.round(snapshot.width / TWIPS_PER_PIXEL * PICTURE_ZOOM);
-  canvas.height = Math.round(snapshot.height / TWIPS_PER_PIXEL * PICTURE_ZOOM);
-  paintWindow(canvas, snapshot, null);
+// The board as the core has it, without a drag in progress, painted afresh at twice its size,
+// with the band's rows under it when the band is shown (`band` null: no band).
+export function boardPicture(snapshot, band = null) {
+  const board = document.createElement("canvas");
+  board.width = Math.round(snapshot.width / TWIPS_PER_PIXEL * PICTURE_ZOOM);
+  board.height = Math.round(snapshot.height / TWIPS_PER_PIXEL * PICTURE_ZOOM);
+  paintWindow(board, snapshot, null);
+  let canvas = board;
+  if (band?.length) {
+    canvas = document.createElement("canvas");
+    canvas.width = board.width;
+    canvas.height = board.height + bandHeight(band, PICTURE_ZOOM);
+    const ctx = canvas.getContext("2d");
+    ctx.drawImage(board, 0, 0);
+    paintBand(ctx, band, board.height, canvas.width, PICTURE_ZOOM);
+  }
   return new Promise((resolve, reject) =>
     canvas.toBlob((blob) => (blob ? resolve(blob) : reject(new Error("no picture"))), "image/png"));
 }
 
 // The clipboard takes the picture while it is still being made, so the click's permission holds.
-export async function copyPicture(snapshot) {
-  await navigator.clipboard.write([new ClipboardItem({ "image/png": boardPicture(snapshot) })]);
+export async function copyPicture(snapshot, band = null) {
+  await navigator.clipboard.write([new ClipboardItem({ "image/png": boardPicture(snapshot, band) })]);
 }
 
 // The print style sheet shows this picture alone, fitted to the page.
-export async function printPicture(snapshot, holder) {
-  const url = URL.createObjectURL(await boardPicture(snapshot));
+export async function printPicture(snapshot, holder, band = null) {
+  const url = URL.createObjectURL(await boardPicture(snapshot, band));
   holder.src = url;
   await holder.decode();
   window.print();

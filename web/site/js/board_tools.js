@@ -19,6 +19,8 @@ export function attachBoardTools(desktop, { notify, announce, printHolder, lesso
 
   const fileName = (frame, extension) => `board${bars.get(frame.name)?.number ?? ""}.${extension}`;
   const snapshot = (frame) => desktop.core.window(frame.name);
+  // The band's rows go into the board's picture while the band is shown.
+  const bandOf = (frame) => bars.get(frame.name)?.bandRows ?? null;
 
   async function open(windowName, file) {
     const result = await openBoardFile(desktop, windowName, file);
@@ -42,10 +44,10 @@ export function attachBoardTools(desktop, { notify, announce, printHolder, lesso
     open: (frame) => { pickingFor = frame.name; picker.value = ""; picker.click(); },
     save: (frame) => download(new Blob([desktop.core.saveBoard(frame.name)], { type: BOARD_FILE_TYPE }),
       fileName(frame, "zelmora")),
-    copyPicture: (frame) => copyPicture(snapshot(frame)).catch(failed("تعذر نسخ صورة اللوحة إلى الحافظة في هذا المتصفح.")),
-    savePicture: (frame) => boardPicture(snapshot(frame)).then((blob) => download(blob, fileName(frame, "png")))
+    copyPicture: (frame) => copyPicture(snapshot(frame), bandOf(frame)).catch(failed("تعذر نسخ صورة اللوحة إلى الحافظة في هذا المتصفح.")),
+    savePicture: (frame) => boardPicture(snapshot(frame), bandOf(frame)).then((blob) => download(blob, fileName(frame, "png")))
       .catch(failed("تعذر حفظ صورة اللوحة.")),
-    print: (frame) => printPicture(snapshot(frame), printHolder).catch(failed("تعذرت طباعة اللوحة.")),
+    print: (frame) => printPicture(snapshot(frame), printHolder, bandOf(frame)).catch(failed("تعذرت طباعة اللوحة.")),
     fullScreen: (frame) => (document.fullscreenElement === frame.el ? document.exitFullscreen()
       : frame.el.requestFullscreen()).catch(failed("لا يسمح هذا المتصفح بملء الشاشة.")),
     algebra: (frame) => {

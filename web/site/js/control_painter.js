@@ -53,6 +53,28 @@ function drawText(ctx, text, r, { align, valign, wrap }) {
   }
 }
 
+// A caption such as "س2" as the core splits it: the letter, then its exponent smaller and raised
+// on its left, as "س²" reads right to left, in the same face; the pair centred on the button.
+function drawWithExponent(ctx, { base, exponent }, r) {
+  const size = parseFloat(ctx.font.match(/(\d+(?:\.\d+)?)px/)[1]);
+  const baseFont = ctx.font;
+  const smallFont = baseFont.replace(/(\d+(?:\.\d+)?)px/, `${size * 0.6}px`);
+  ctx.direction = "rtl";
+  ctx.textBaseline = "alphabetic";
+  const baseMetrics = ctx.measureText(base);
+  ctx.font = smallFont;
+  const exponentWidth = ctx.measureText(exponent).width;
+  const left = r.x + (r.w - baseMetrics.width - exponentWidth) / 2;
+  const ascent = baseMetrics.fontBoundingBoxAscent ?? size * 0.8;
+  const descent = baseMetrics.fontBoundingBoxDescent ?? size * 0.2;
+  const baseline = r.y + (r.h - ascent - descent) / 2 + ascent;
+  ctx.textAlign = "left";
+  // Raised by the letter's own ink, not the face's ascent, which is much taller than a short س.
+  ctx.fillText(exponent, left, baseline - 0.6 * baseMetrics.actualBoundingBoxAscent);
+  ctx.font = baseFont;
+  ctx.fillText(base, left + exponentWidth, baseline);
+}
+
 function paintBevel(ctx, r, back) {
   ctx.fillStyle = back;
   ctx.fillRect(r.x, r.y, r.w, r.h);
@@ -86,10 +108,13 @@ function paintButton(ctx, c, s) {
   const font = cssFont(c, s.zoom);
   ctx.font = font.css(font.pixels);
   const room = r.w - 2 * s.zoom;
-  const advance = textWidth(ctx, c.caption);
+  // The caption as the core draws it: a negative tile's minus and x squared's raised 2 apart.
+  const caption = c.drawn ? c.drawn.base + c.drawn.exponent : c.caption;
+  const advance = textWidth(ctx, caption);
   if (advance > room && room > 0) ctx.font = font.css(Math.max(1, Math.floor(font.pixels * room / advance)));
   ctx.fillStyle = c.fore;
-  drawText(ctx, c.caption, r, { align: "center", valign: "middle", wrap: false });
+  if (c.drawn) drawWithExponent(ctx, c.drawn, r);
+  else drawText(ctx, caption, r, { align: "center", valign: "middle", wrap: false });
   if (c.focused) paintFocusRing(ctx, r, s.zoom);
 }
 
@@ -116,6 +141,14 @@ export function paintFocusRing(ctx, r, zoom) {
 function paintLabel(ctx, c, s) {
   const r = pixelRect(s, c.left, c.top, c.width, c.height);
   if (c.back) { ctx.fillStyle = c.back; ctx.fillRect(r.x, r.y, r.w, r.h); }
+  if (c.sign) {
+    // A region's sign, as the core draws it: large, bold and dark, centred on its label.
+    const font = cssFont({ ...c, ...c.sign }, s.zoom);
+    ctx.font = font.css(font.pixels);
+    ctx.fillStyle = c.sign.ink;
+    drawText(ctx, c.sign.text, r, { align: "center", valign: "middle", wrap: false });
+    return;
+  }
   const font = cssFont(c, s.zoom);
   ctx.font = font.css(font.pixels);
   ctx.fillStyle = c.fore;
