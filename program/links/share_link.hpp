@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "link_bytes.hpp"
 #include "program/board_file/board_file.hpp"
 #include "runtime/application.hpp"
 
@@ -16,7 +17,8 @@ namespace zelmora {
 // focus, the drag state, the tiles, the other kept controls; then the task as its file holds it)
 // and a CRC-32 of all before it.
 inline constexpr std::string_view shareLinkKey = "zelmora=";
-inline constexpr int shareLinkVersion = 1;
+// Links of every version up to this one open.
+inline constexpr int shareLinkVersion = links::linkVersion;
 // Where the browser edition is published; the desktop's links open there.
 inline constexpr std::string_view shareLinkSite = "https://zelmora.github.io/zelmora/";
 
