@@ -62,7 +62,11 @@ void ByteWriter::place(double value)
     auto const tagged = [&](double number, PlaceTag tag) {
         unsignedNumber(zigzag(static_cast<std::int64_t>(number)) << placeTagBits | tag);
     };
-    auto const fits = [](double number) { return std::trunc(number) == number && std::abs(number) < placeNumberLimit; };
+    // A negative zero (which no pointer gives, but a file may hold) keeps its sign as a Single.
+    auto const fits = [](double number) {
+        return std::trunc(number) == number && std::abs(number) < placeNumberLimit
+            && !(number == 0 && std::signbit(number));
+    };
     if (fits(value))
         return tagged(value, wholeTwips);
     if (fits(value * 16))
