@@ -4,6 +4,7 @@
 // link writes in full), a goal and the longest Arabic prompt the band shows must fit on every
 // board, the balance with its tab order after forty presses and its steps.
 #include "boards/common/tile_pool.hpp"
+#include "program/links/share_link.hpp"
 #include "scripted_session.hpp"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,6 @@ namespace {
 using testing::ScriptedSession;
 using testing::scriptNumber;
 
-constexpr std::size_t qrCodeLimit = 1200;
 constexpr int tilesOut = 40;
 
 // The longest goal of those a class meets that the board takes.
@@ -106,7 +106,7 @@ TEST_P(SharedBoardsFitAQrCode, WithFortyTilesAnywhereAGoalAndAPrompt)
         }
         std::size_t const length = linkLength(session, window);
         longest = std::max(longest, length);
-        ASSERT_LE(length, qrCodeLimit) << "layout " << layout << ":\n" << session.script();
+        ASSERT_LE(length, shareLinkQrCodeLimit) << "layout " << layout << ":\n" << session.script();
     }
     RecordProperty("longest_link", static_cast<int>(longest));
 }
