@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 
 namespace zelmora::links {
 
@@ -23,7 +24,7 @@ struct FreshBoard {
     std::vector<std::string> all;   // every control in layout order, for the focus
 };
 
-FreshBoard freshBoard(std::string_view name)
+FreshBoard layOut(std::string_view name)
 {
     auto const form = createWindow(name);
     FreshBoard fresh { json::parse(saveBoard(*form)), {}, {}, {} };
@@ -35,6 +36,17 @@ FreshBoard freshBoard(std::string_view name)
         (board_file::isTile(*c) ? fresh.tiles : fresh.kept).push_back(qualified);
     }
     return fresh;
+}
+
+// Laid out once a board: a fresh board never changes while the program runs, and every link
+// written or read needs it.
+FreshBoard const& freshBoard(std::string const& name)
+{
+    static std::map<std::string, FreshBoard> laidOut;
+    auto it = laidOut.find(name);
+    if (it == laidOut.end())
+        it = laidOut.emplace(name, layOut(name)).first;
+    return it->second;
 }
 
 std::string const controlsKey(board_file::controlsKey);
@@ -273,7 +285,7 @@ std::vector<std::string> moduleFieldsOf(json const& module)
 
 std::string bodyOfBoardFile(json const& file, std::string const& board)
 {
-    FreshBoard const fresh = freshBoard(board);
+    FreshBoard const& fresh = freshBoard(board);
     json controls = file.at(controlsKey);
     json const& freshControls = fresh.file.at(controlsKey);
     ByteWriter out;
@@ -304,7 +316,7 @@ json boardFileOfBody(ByteReader& in)
     auto const board = boardNumbered(in.byte());
     if (!board)
         throw ByteReader::Unreadable { "the link names no board" };
-    FreshBoard fresh = freshBoard(*board);
+    FreshBoard const& fresh = freshBoard(*board);
     json file = fresh.file;
     std::size_t const focus = in.below(fresh.all.size() + 1, "the focus");
     file[focusKey] = focus == 0 ? json() : json(fresh.all[focus - 1]);
