@@ -218,8 +218,8 @@ std::string LinkMutator::damageSignedBoard(std::string const& good)
     collect(file.at("module"));
     if (file.contains("task")) {
         collect(file.at("task"));
-        if (below(4) == 0) // steps by the thousand
-            for (std::size_t i = 0, steps = below(20000); i < steps; ++i)
+        if (below(4) == 0) // steps by the hundred, far more than a learner makes
+            for (std::size_t i = 0, steps = below(2000); i < steps; ++i)
                 file["task"]["steps"].push_back(below(2) == 0 ? "س = 2" : "2س + 3 = 7");
     }
     for (std::size_t round = 0, rounds = 1 + below(3); round < rounds; ++round) {
