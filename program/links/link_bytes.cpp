@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link_bytes.hpp"
 
+#include "link_text.hpp"
+
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -9,9 +11,12 @@ namespace zelmora::links {
 
 namespace {
 
-// A place in twips is whole as a rule; the odd tag marks the rare one that is not.
-constexpr std::uint64_t fractionalPlace = 1;
-constexpr double wholePlaceLimit = 1 << 30;
+// A place is tagged in the low bits of its number with how it is written. The first version had
+// one bit: whole, or the double's eight bytes after it.
+constexpr std::uint64_t firstVersionFractional = 1;
+enum PlaceTag : std::uint64_t { wholeTwips = 0, sixteenths = 1, single = 2, anyDouble = 3 };
+constexpr int placeTagBits = 2;
+constexpr double placeNumberLimit = 1 << 30;
 
 constexpr std::string_view alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
 
@@ -54,22 +59,42 @@ void ByteWriter::signedNumber(std::int64_t n)
 
 void ByteWriter::place(double value)
 {
-    if (std::trunc(value) == value && std::abs(value) < wholePlaceLimit) {
-        unsignedNumber(zigzag(static_cast<std::int64_t>(value)) << 1);
-        return;
-    }
-    unsignedNumber(fractionalPlace);
+    auto const tagged = [&](double number, PlaceTag tag) {
+        unsignedNumber(zigzag(static_cast<std::int64_t>(number)) << placeTagBits | tag);
+    };
+    // A negative zero (which no pointer gives, but a file may hold) keeps its sign as a Single.
+    auto const fits = [](double number) {
+        return std::trunc(number) == number && std::abs(number) < placeNumberLimit
+            && !(number == 0 && std::signbit(number));
+    };
+    if (fits(value))
+        return tagged(value, wholeTwips);
+    if (fits(value * 16))
+        return tagged(value * 16, sixteenths);
     // std::bit_cast is missing from the browser build's library.
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    for (int i = 0; i < 8; ++i, bits >>= 8)
-        byte(static_cast<std::uint8_t>(bits));
+    auto const bytesOf = [&](auto number) {
+        std::uint64_t bits = 0;
+        std::memcpy(&bits, &number, sizeof number);
+        for (std::size_t i = 0; i < sizeof number; ++i, bits >>= 8)
+            byte(static_cast<std::uint8_t>(bits));
+    };
+    if (static_cast<double>(static_cast<float>(value)) == value) {
+        unsignedNumber(single);
+        return bytesOf(static_cast<float>(value));
+    }
+    unsignedNumber(anyDouble);
+    bytesOf(value);
 }
 
-void ByteWriter::text(std::string_view s)
+void ByteWriter::text(std::string_view utf8)
 {
-    unsignedNumber(s.size());
-    raw(s);
+    // The length's lowest bit says which of the two is shorter: packed, or UTF-8 as it is (for
+    // letters beyond the Arabic block, which take three bytes packed and two as UTF-8).
+    std::string const packed = packedText(utf8);
+    bool const isPacked = packed.size() < utf8.size();
+    std::string_view const written = isPacked ? std::string_view(packed) : utf8;
+    unsignedNumber(written.size() << 1 | (isPacked ? 1 : 0));
+    raw(written);
 }
 
 void ByteWriter::raw(std::string_view s)
@@ -118,23 +143,51 @@ std::int64_t ByteReader::signedNumber()
 
 double ByteReader::place()
 {
-    std::uint64_t const n = unsignedNumber();
-    if (n == fractionalPlace) {
+    auto const bytesAs = [&](auto number) {
         std::uint64_t bits = 0;
-        for (int i = 0; i < 8; ++i)
+        for (std::size_t i = 0; i < sizeof number; ++i)
             bits |= std::uint64_t(byte()) << (8 * i);
-        double value = 0;
-        std::memcpy(&value, &bits, sizeof value);
-        return value;
+        std::memcpy(&number, &bits, sizeof number);
+        return static_cast<double>(number);
+    };
+    std::uint64_t const n = unsignedNumber();
+    if (m_version == 1) {
+        if (n == firstVersionFractional)
+            return bytesAs(double {});
+        if (n & 1)
+            throw Unreadable { "a place has an unknown tag" };
+        return static_cast<double>(unzigzag(n >> 1));
     }
-    if (n & 1)
-        throw Unreadable { "a place has an unknown tag" };
-    return static_cast<double>(unzigzag(n >> 1));
+    switch (n & ((1 << placeTagBits) - 1)) {
+    case wholeTwips:
+        return static_cast<double>(unzigzag(n >> placeTagBits));
+    case sixteenths:
+        return static_cast<double>(unzigzag(n >> placeTagBits)) / 16;
+    case single:
+        if (n != single)
+            throw Unreadable { "a place has an unknown tag" };
+        return bytesAs(float {});
+    default:
+        if (n != anyDouble)
+            throw Unreadable { "a place has an unknown tag" };
+        return bytesAs(double {});
+    }
 }
 
 std::string ByteReader::text()
 {
-    return std::string(take(below(left() + 1, "a text's length")));
+    if (m_version == 1)
+        return std::string(take(below(left() + 1, "a text's length")));
+    std::uint64_t const tagged = unsignedNumber();
+    if (tagged >> 1 > left())
+        throw Unreadable { "a text is longer than the bytes left" };
+    std::string_view const written = take(static_cast<std::size_t>(tagged >> 1));
+    if (!(tagged & 1))
+        return std::string(written);
+    auto utf8 = unpackedText(written);
+    if (!utf8)
+        throw Unreadable { "a text is not packed as a link packs one" };
+    return std::move(*utf8);
 }
 
 std::string base64url(std::string_view bytes)

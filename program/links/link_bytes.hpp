@@ -8,6 +8,12 @@
 
 namespace zelmora::links {
 
+// The version of the links this program writes. The first wrote every place off the twip grid as
+// a double and texts as UTF-8; the second writes a sixteenth of a twip as a whole place, any
+// other Single in four bytes, texts packed (link_text.hpp) and the balance's tab order as the
+// tiles pressed last.
+inline constexpr int linkVersion = 2;
+
 // The bytes of a shared link, written and read as small numbers first: a number below 128 takes
 // one byte, so a board's places and indices stay short enough for a QR code.
 class ByteWriter {
@@ -15,9 +21,12 @@ public:
     void byte(std::uint8_t);
     void unsignedNumber(std::uint64_t);
     void signedNumber(std::int64_t);
-    // A whole number of twips in two or three bytes; any other value whole, in nine.
+    // A place or length in twips: a whole number or a sixteenth of a twip (where the page puts a
+    // pointer) in two or three bytes, any other Single (the desktop's zoom) in five, any other
+    // value whole, in nine.
     void place(double);
-    void text(std::string_view);
+    // Its length and the text, packed when that is shorter (see link_text.hpp).
+    void text(std::string_view utf8);
     void raw(std::string_view);
     std::string const& bytes() const { return m_bytes; }
 
@@ -25,15 +34,18 @@ private:
     std::string m_bytes;
 };
 
-// Reads what a ByteWriter wrote; past the end, or a number too large, throws Unreadable.
+// Reads what a ByteWriter of the given link version wrote; past the end, or a number too large,
+// throws Unreadable.
 class ByteReader {
 public:
     struct Unreadable {
         std::string detail;
     };
-    explicit ByteReader(std::string_view bytes)
+    explicit ByteReader(std::string_view bytes, int version = linkVersion)
         : m_bytes(bytes)
+        , m_version(version)
     { }
+    int version() const { return m_version; }
     std::uint8_t byte();
     std::uint64_t unsignedNumber();
     // An unsigned number that must be below `limit`, as an index into something that has that many.
@@ -47,6 +59,7 @@ public:
 private:
     std::string_view take(std::size_t count);
     std::string_view m_bytes;
+    int m_version;
     std::size_t m_at = 0;
 };
 

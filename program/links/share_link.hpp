@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "link_bytes.hpp"
 #include "program/board_file/board_file.hpp"
 #include "runtime/application.hpp"
 
@@ -13,12 +14,26 @@ namespace zelmora {
 // in the fragment (after '#'), which a browser never sends to a server, so the page opens it
 // offline too. The fragment is `zelmora=` and then, in base64url, a version byte, the body's
 // length, the body (the board's number and what differs from the board freshly laid out: the
-// focus, the drag state, the tiles, the other kept controls; then the task as its file holds it)
-// and a CRC-32 of all before it.
+// focus, the drag state, the tiles, their tab order, the other kept controls; then the task as its
+// file holds it) and a CRC-32 of all before it.
 inline constexpr std::string_view shareLinkKey = "zelmora=";
-inline constexpr int shareLinkVersion = 1;
+// Links of every version up to this one open.
+inline constexpr int shareLinkVersion = links::linkVersion;
 // Where the browser edition is published; the desktop's links open there.
 inline constexpr std::string_view shareLinkSite = "https://zelmora.github.io/zelmora/";
+
+// The longest link, address and all, that the QR code a class scans from the board can hold.
+// Forty tiles anywhere with a goal and the longest Arabic prompt the band shows stay under it on
+// every board; many more tiles, a long prompt in other letters or a long list of the balance's
+// steps can go over.
+inline constexpr std::size_t shareLinkQrCodeLimit = 1200;
+// A longer link is still the whole board and is given whole, never cut: its QR code is denser
+// (error correction L where M no longer holds it), and past what a QR code holds at all the view
+// says so (ShareLinkTexts::qrTooLong) in place of the code, for the link to be copied as text.
+inline bool shareLinkFitsQrCode(std::string_view link)
+{
+    return link.size() <= shareLinkQrCodeLimit;
+}
 
 // The link to the board window as it stands, on the given page (a fragment it has is replaced);
 // empty for a window that is no board.

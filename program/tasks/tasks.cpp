@@ -4,6 +4,8 @@
 #include "balance_steps.hpp"
 #include "task_companion.hpp"
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <memory>
 
@@ -12,6 +14,19 @@ namespace zelmora {
 namespace {
 
 constexpr std::size_t promptMaxBytes = 500;
+
+// Whether the text is UTF-8, as every file and link that keeps a prompt must write it: a view
+// always gives UTF-8, but a script's line, or a browser's text with half a surrogate pair in it,
+// may not.
+bool isUtf8(std::string_view text)
+{
+    try {
+        (void)nlohmann::json(std::string(text)).dump();
+        return true;
+    } catch (nlohmann::json::type_error const&) {
+        return false;
+    }
+}
 
 TaskCompanion const* taskOf(Form const& form)
 {
@@ -27,6 +42,8 @@ std::string promptProblem(std::string_view prompt)
     if (std::any_of(
             prompt.begin(), prompt.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
         return "نص التعليمات سطر واحد";
+    if (!isUtf8(prompt))
+        return "في نص التعليمات حروف لا تُقرأ";
     return {};
 }
 

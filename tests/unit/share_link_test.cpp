@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program/board_file/refusal_messages.hpp"
 #include "program/links/link_bytes.hpp"
+#include "program/links/link_text.hpp"
 #include "program/links/share_link.hpp"
 #include "program/tasks/tasks.hpp"
 #include "program/windows.hpp"
@@ -99,6 +100,42 @@ TEST(ShareLink, RefusesLinksOfANewerVersionOrAnotherProgram)
     LoadResult const opened = openShareLink(app, "#zelmora=" + links::base64url(signedBytes));
     EXPECT_EQ(opened.refusal, Refusal::Damaged) << opened.detail;
     EXPECT_EQ(app.windowsFrontToBack().size(), 1u);
+}
+
+// Every place a board can hold comes back bit for bit, in as few bytes as its kind allows: whole
+// twips and the page's sixteenths in three at most, the desktop's Singles in five.
+TEST(LinkBytes, PlacesComeBackBitForBit)
+{
+    struct Case {
+        double place;
+        std::size_t bytes;
+    };
+    for (auto [place, bytes] : { Case { 0, 1 }, { -400, 2 }, { 11879, 3 }, { 2999.8125, 3 }, { -0.0625, 1 },
+             { 3000.5713f, 5 }, { -0.0, 5 }, { 1e300, 9 }, { 0.1, 9 }, { 1 << 29, 5 } }) {
+        links::ByteWriter out;
+        out.place(place);
+        EXPECT_EQ(out.bytes().size(), bytes) << place;
+        links::ByteReader in(out.bytes());
+        double const read = in.place();
+        EXPECT_EQ(std::signbit(read), std::signbit(place)) << place;
+        EXPECT_EQ(read, place);
+        EXPECT_TRUE(in.atEnd()) << place;
+    }
+}
+
+// Texts come back exactly, an Arabic letter in one byte; bytes that are no packed text are refused.
+TEST(LinkBytes, TextsComeBackAndArabicTakesAByteALetter)
+{
+    for (std::string const text : { "", "حلّل العبارة؟ ١٢٣", "(س + 3)(س − 2) = س²", "x\x7f\u2066👍", "ی ک گ" }) {
+        links::ByteWriter out;
+        out.text(text);
+        links::ByteReader in(out.bytes());
+        EXPECT_EQ(in.text(), text);
+        EXPECT_LE(out.bytes().size(), text.size() + 2) << "never longer than UTF-8: " << text;
+    }
+    EXPECT_EQ(links::packedText("حلّل").size(), 4u);
+    for (std::string const packed : { "\x7f", "\x7f\x41", "\x7f\x80\x0c", "\x7f\x80\xb0\x03", "\x7f\xff\xff\xc4\x00" })
+        EXPECT_FALSE(links::unpackedText(packed)) << "a character written the long way, a surrogate or none";
 }
 
 } // namespace

@@ -132,5 +132,20 @@ TEST(Tasks, BoardLoaderWithoutTasksRefusesATaskFile)
     EXPECT_FALSE(goalOf(b.board));
 }
 
+// A prompt must be kept by files and links, which are UTF-8: one that is not (a script's bytes, a
+// browser's half surrogate pair) is refused, and the board keeps its goal and saves as ever.
+TEST(Tasks, APromptThatIsNoUtf8IsRefused)
+{
+    Balance b;
+    ASSERT_TRUE(setGoal(b.board, GoalKind::Solve, "x + 1 = 3", "زِن الكفتين").set);
+    for (std::string const prompt : { "ab\xff", "\xed\xa0\x80", "\xd8" }) {
+        GoalSetting const refused = setGoal(b.board, GoalKind::Solve, "x + 1 = 3", prompt);
+        EXPECT_FALSE(refused.set);
+        EXPECT_FALSE(refused.problem.empty());
+    }
+    EXPECT_EQ(promptOf(b.board), "زِن الكفتين");
+    EXPECT_EQ(json::parse(saveTask(b.board)).at("task").at("prompt"), "زِن الكفتين");
+}
+
 } // namespace
 } // namespace zelmora

@@ -2,100 +2,17 @@
 #include "board_file_fuzz_run.hpp"
 
 #include "board_file_mutator.hpp"
+#include "classroom.hpp"
 
-#include "boards/common/tile_board.hpp"
 #include "program/board_file/board_file.hpp"
 #include "program/open_saved_board.hpp"
-#include "program/windows.hpp"
-#include "runtime/application.hpp"
-#include "runtime/runtime_error.hpp"
 
-#include <array>
 #include <fstream>
-#include <map>
 #include <memory>
 
 namespace zelmora::fuzz {
 
 namespace {
-
-constexpr std::array<char const*, 4> boards { "frmZelmora1", "frmZelmora2", "frmZelmora4", "frmZelmora5" };
-
-// The program with every board open and worked on, and good files of each board to damage.
-struct Classroom {
-    HeadlessHost host;
-    Application app { host, &createWindow };
-    std::map<std::string, std::vector<std::string>> goodFiles;
-    std::map<std::string, std::string> liveFiles; // each board as the mutants find it
-
-    Classroom(BoardFileMutator& random)
-    {
-        app.show(startWindowName());
-        for (auto const* name : boards) {
-            auto& board = dynamic_cast<TileBoard&>(app.show(name));
-            goodFiles[name].push_back(saveBoard(board));
-            for (int steps : { 6, 30 }) {
-                for (int step = 0; step < steps; ++step)
-                    work(board, random);
-                goodFiles[name].push_back(saveBoard(board));
-            }
-            liveFiles[name] = goodFiles[name].back();
-        }
-    }
-
-    // A learner's action: a tile out of the palette, dragged somewhere, into the bin, or Tab.
-    void work(TileBoard& board, BoardFileMutator& random)
-    {
-        if (board.traits().hasPalette && random.below(2) == 0) {
-            Control& palette = board.control("Command" + std::to_string(2 + random.below(7)));
-            app.mouseDownOn(board, palette, 1, 1, MouseButton::Left);
-            app.mouseUp(&board, palette.left + 1, palette.top + 1);
-        }
-        Control& tile = board.tile(static_cast<int>(random.below(std::size_t(board.traits().tileCount))));
-        if (random.below(4) == 0)
-            app.key(board, Key::Tab);
-        if (!tile.visible)
-            return;
-        app.mouseDownOn(board, tile, tile.width / 2, tile.height / 2, MouseButton::Left);
-        Control const& bin = board.binPicture();
-        bool const toBin = random.below(6) == 0;
-        Single const x = toBin ? bin.left + bin.width / 2 : Single(random.below(11800));
-        Single const y = toBin ? bin.top + bin.height / 2 : Single(random.below(8400));
-        app.mouseMove(board, x, y);
-        app.mouseUp(&board, x, y);
-    }
-};
-
-struct WindowsState {
-    std::vector<std::string> names;
-    std::vector<FormSnapshot> snapshots;
-    std::vector<bool> undoable;
-
-    // Every window's order; the state of `only` when given, of every window otherwise.
-    WindowsState(Application const& app, Form const* only)
-    {
-        for (Form const* form : app.windowsFrontToBack()) {
-            names.push_back(form->name());
-            if (only && form != only)
-                continue;
-            snapshots.push_back(form->snapshot());
-            undoable.push_back(app.canUndo(*form));
-        }
-    }
-    // What differs in `after`, or empty.
-    std::string changeTo(WindowsState const& after) const
-    {
-        if (after.names != names)
-            return "which windows are open";
-        for (std::size_t i = 0; i < snapshots.size(); ++i) {
-            if (!(after.snapshots[i] == snapshots[i]))
-                return "a window's state";
-            if (after.undoable[i] != undoable[i])
-                return "what undo can take back";
-        }
-        return {};
-    }
-};
 
 class FuzzRun {
 public:
@@ -154,9 +71,9 @@ std::string FuzzRun::checkAccepted(Form& form)
 void FuzzRun::mutant(std::uint64_t number)
 {
     ++m_figures.mutants;
-    std::string const board = boards[m_random.below(boards.size())];
+    std::string const board = boardWindows[m_random.below(boardWindows.size())];
     auto const& good = m_classroom->goodFiles.at(board);
-    auto const& donors = m_classroom->goodFiles.at(boards[m_random.below(boards.size())]);
+    auto const& donors = m_classroom->goodFiles.at(boardWindows[m_random.below(boardWindows.size())]);
     std::string const bytes = m_random.mutate(good[m_random.below(good.size())], donors[m_random.below(donors.size())]);
     bool const asFromFileManager = m_random.below(4) == 0;
 

@@ -1,20 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "fuzz_figures.hpp"
+
 #include <chrono>
 #include <cstdint>
 #include <ostream>
 #include <string>
 
 namespace zelmora::fuzz {
-
-struct FuzzFigures {
-    std::uint64_t mutants = 0;
-    std::uint64_t accepted = 0;
-    std::uint64_t refused = 0;
-    std::uint64_t failures = 0;
-    std::chrono::duration<double> slowestLoad { 0 };
-};
 
 // Loads `count` mutants of good board files of every board into live windows and checks each:
 // a refused file leaves every window as it was; an accepted one saves and loads again to the

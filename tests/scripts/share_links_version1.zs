@@ -1,0 +1,24 @@
+# Links made by the first version of the link format open as they did: places off the twip grid,
+# the balance's tab order after its presses, Arabic goals, prompts and steps
+start
+openlink zelmora=AaYBAgQBAOABAwwbAQAAAIAkcadAAQAAAECob6dAVRsBAAAAABAYtUCofQAb4NoBAQAAAAAgcLdABAQPAKChAeB7AAANAOB7AAANAOB7AAEPAKChAeB7AAEGZmFjdG9yDtizwrIgKyAz2LMgKyAyONit2YTZkdmEINin2YTYudio2KfYsdip2Iwg2KvZhSDYp9mC2LHYoyDYp9mE2LnYp9mF2YTZitmGAL70J-A
+print frmZelmora2 tiles
+print frmZelmora2 goal
+print frmZelmora2 algebra
+print frmZelmora2 band
+print frmZelmora2 focus
+openlink zelmora=AewBBBMDAEIAkAMAkAMkDjvAhgKgHwQAO_D2AaAfBgAjAAAhRgAhRAAhAgAhQgAhQAAhPgAhPAAhOgAhOAAhNgAhNAAhMgAhMAAhLgAhLAAhKgAhKAAhJgAhJAAhIgAhIAAhHgAhHAAhGgAhGAAhFgAhFAAhEgAhEAAhDgAhDAAhCgA5AQAAAEAzI4xAAQAAAGBmcpdACAABBXNvbHZlCtizICsgMSA9IDMx2LLZkNmGINin2YTZg9mB2KrZitmGINit2KrZiSDZitio2YLZiSDYsyDZiNit2K_ZhwIK2LMgKyAxID0gMwbYsyA9IDJ1jvSB
+print frmZelmora5 tiles
+print frmZelmora5 goal
+print frmZelmora5 steps
+print frmZelmora5 algebra
+print frmZelmora5 band
+print frmZelmora5 focus
+key frmZelmora5 tab
+print frmZelmora5 focus
+key frmZelmora5 tab
+print frmZelmora5 focus
+key frmZelmora5 tab
+print frmZelmora5 focus
+key frmZelmora5 tab
+print frmZelmora5 focus
