@@ -226,12 +226,18 @@ std::string printed(ScriptedSession& session, std::string const& window)
     return lines;
 }
 
+#ifdef ZELMORA_SANITIZED
+constexpr unsigned boardsPerWindow = 40;
+#else
+constexpr unsigned boardsPerWindow = 200;
+#endif
+
 class SharedBoardsComeBack : public ::testing::TestWithParam<char const*> { };
 
 TEST_P(SharedBoardsComeBack, FromTheirLinks)
 {
     std::string const window = GetParam();
-    for (unsigned seed = 1; seed <= 200; ++seed) {
+    for (unsigned seed = 1; seed <= boardsPerWindow; ++seed) {
         ScriptedSession session;
         session.run("start");
         RandomBoardMaker(session, window, seed).make();
