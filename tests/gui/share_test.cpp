@@ -169,7 +169,11 @@ void ShareOnTheDesktop::linkGoesOnTheScreenAsAQrCode()
     QVERIFY(board.ready);
     BoardFrame* frame = board.host.frameOf(*board.form);
     frame->setActions(zelmora::qt::boardActionsFor(board.app, *board.form));
-    QVERIFY(board.host.setGoal(*board.form, zelmora::GoalKind::Multiply, "(x+1)(x+2)", "كم المساحة؟").set);
+    // A prompt long enough for the link to take more than one line under the code.
+    QVERIFY(board.host
+                .setGoal(*board.form, zelmora::GoalKind::Multiply, "(x+1)(x+2)",
+                    "ابنِ مستطيلًا طوله س + 2 وعرضه س + 1 من القطع، ثم اكتب مساحته في صورة كثيرة حدود.")
+                .set);
     clickThroughWindow(frame->findChild<QToolBar*>()->widgetForAction(frame->action(BoardCommand::Share)));
     QPointer<ShareDialog> dialog = frame->findChild<ShareDialog*>();
     QVERIFY(dialog && QTest::qWaitForWindowActive(dialog));
@@ -195,7 +199,7 @@ void ShareOnTheDesktop::linkGoesOnTheScreenAsAQrCode()
     QVERIFY2(written->height() < dialog->height() / 4, "the code, not its text, takes the screen");
     // Wrapped, each line of the link starts on the left, the last one too.
     QList<int> const starts = lineStarts(dialog->qrView()->linkText());
-    QVERIFY2(starts.size() == 2, "the link wraps once");
+    QVERIFY2(starts.size() >= 2, "the link wraps");
     for (int start : starts)
         QVERIFY2(start < 12, qPrintable(QStringLiteral("a line starts at %1").arg(start)));
 
