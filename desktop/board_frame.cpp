@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board_frame.hpp"
+#include "toolbar_keyboard.hpp"
 
 #include "board_picture.hpp"
 #include "form_view.hpp"
@@ -163,9 +164,10 @@ BoardFrame::BoardFrame(QtHost& host, FormView* view)
     setCentralWidget(board);
     fitBandFont();
 
-    // The board keeps the keyboard: the toolbar is for the mouse and its shortcuts.
+    // The board keeps the keyboard; F6 lends it to the toolbar and takes it back.
     setFocusProxy(view);
     view->setFocus();
+    m_toolbarKeys = new ToolbarKeyboard(m_toolbar, view);
     createCommands();
     refresh();
     resize(sizeHint());
@@ -195,6 +197,7 @@ void BoardFrame::createCommands()
             m_toolbar->addAction(action);
             QWidget* button = m_toolbar->widgetForAction(action);
             button->setFocusPolicy(Qt::NoFocus);
+            m_toolbarKeys->watch(static_cast<QToolButton*>(button));
             if (design.showsText)
                 static_cast<QToolButton*>(button)->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
             if (design.gapAfter)
