@@ -25,10 +25,12 @@ bool coveredByOther(TileBoard const& board, int held, double x, double y)
     return false;
 }
 
+// Any other control that the pointer finds there (a tile, a sign, a picture) would take the drop
+// or stand in the tile's way.
 bool overlapsOther(TileBoard const& board, int held, double left, double top, Control const& t)
 {
-    for (int i = 0; i < board.memberCount(); ++i)
-        if (i != held && board.tile(i).visible && overlaps(board.tile(i), left, top, t.width, t.height))
+    for (Control const* c : board.controlsInLayoutOrder())
+        if (c != &board.tile(held) && c->visible && c->takesPointer() && overlaps(*c, left, top, t.width, t.height))
             return true;
     return false;
 }

@@ -25,7 +25,8 @@ struct ProductGrid {
 std::optional<KeyboardPlace> freeCellFor(TileBoard const&, ProductGrid const&, int tileIndex);
 
 // The first spot, row by row from the region's top-left corner inside a margin, where the tile
-// lies wholly inside the region and overlaps no other visible member: free room in a half or a pan.
+// lies wholly inside the region and overlaps no other control that the pointer finds: free room in
+// a half or a pan.
 std::optional<KeyboardPlace> freeSpotFor(TileBoard const&, Control const& region, int tileIndex);
 
 // The visible tiles other than the held one that pass the test, in the board's index order.
