@@ -14,7 +14,7 @@ namespace zelmora {
 struct ProductGrid {
     Single cornerX = 0;
     Single cornerY = 0;
-    int towardsX = 1; // +1: the columns go right of the corner; -1: left of it
+    int towardsX = 1;  // +1: the columns go right of the corner; -1: left of it
     int towardsY = -1; // -1: the rows go up from the corner; +1: down from it
     std::vector<Single> rowHeights = {};
     std::vector<Single> columnWidths = {};

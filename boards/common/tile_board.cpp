@@ -292,7 +292,8 @@ Control* TileBoard::keyboardDragSubject(Control& focused)
     auto const kind = kindOfMember(paletteBoardRuns, m_revealed);
     bool const fromThisButton = std::any_of(paletteButtons.begin(), paletteButtons.end(),
         [&](auto const& b) { return b.name == focused.name && kind && b.kind == *kind; });
-    bool const waiting = revealed.visible && revealed.left == homeLeft(m_revealed) && revealed.top == homeTop(m_revealed);
+    bool const waiting
+        = revealed.visible && revealed.left == homeLeft(m_revealed) && revealed.top == homeTop(m_revealed);
     return fromThisButton && waiting ? &revealed : nullptr;
 }
 

@@ -127,9 +127,9 @@ private:
     Integer m_dragIndex = 0;
     Integer m_grabX = 0;
     Integer m_grabY = 0;
-    Single m_unit = 0; // the side of the board's unit square tile, as laid out
+    Single m_unit = 0;            // the side of the board's unit square tile, as laid out
     bool m_takenFromHome = false; // the tile dragged last was picked up at its home
-    int m_revealed = -1; // the member the last palette click made visible, for the keyboard's focus
+    int m_revealed = -1;          // the member the last palette click made visible, for the keyboard's focus
 };
 
 } // namespace zelmora
