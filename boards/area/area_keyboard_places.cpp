@@ -20,8 +20,8 @@ std::vector<KeyboardPlace> AreaBoard::boardPlacesFor(int index) const
     // the axis rightwards.
     auto height = tilesWhere(*this, index, [&](Control const& c) { return factors.countsForHeight(c); });
     auto width = tilesWhere(*this, index, [&](Control const& c) { return factors.countsForWidth(c); });
-    std::ranges::sort(height, [](Control const* a, Control const* b) { return a->top > b->top; });
-    std::ranges::sort(width, [](Control const* a, Control const* b) { return a->left < b->left; });
+    std::sort(height.begin(), height.end(), [](Control const* a, Control const* b) { return a->top > b->top; });
+    std::sort(width.begin(), width.end(), [](Control const* a, Control const* b) { return a->left < b->left; });
 
     ProductGrid grid { .cornerX = factors.axisX(), .cornerY = factors.stripTop(), .towardsX = 1, .towardsY = -1 };
     double heightSum = 0;

@@ -30,7 +30,7 @@ ArmTiles armTiles(TileBoard const& board, Strips const& strips, int held, Arm ar
     bool const vertical = arm == Arm::Upper || arm == Arm::Lower;
     Single const crossX = strips.left();
     Single const crossY = strips.top();
-    std::ranges::sort(tiles, [&](Control const* a, Control const* b) {
+    std::sort(tiles.begin(), tiles.end(), [&](Control const* a, Control const* b) {
         return vertical ? std::fabs(a->top - crossY) < std::fabs(b->top - crossY)
                         : std::fabs(a->left - crossX) < std::fabs(b->left - crossX);
     });
