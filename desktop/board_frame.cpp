@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board_frame.hpp"
+#include "toolbar_keyboard.hpp"
 
 #include "algebra_band_label.hpp"
 #include "band_painter.hpp"
@@ -174,9 +175,10 @@ BoardFrame::BoardFrame(QtHost& host, FormView* view)
     fitBandFont();
     fitToolbarIcons();
 
-    // The board keeps the keyboard: the toolbar is for the mouse and its shortcuts.
+    // The board keeps the keyboard; F6 lends it to the toolbar and takes it back.
     setFocusProxy(view);
     view->setFocus();
+    m_toolbarKeys = new ToolbarKeyboard(m_toolbar, view);
     createCommands();
     refresh();
     resize(sizeHint());
@@ -206,6 +208,7 @@ void BoardFrame::createCommands()
             m_toolbar->addAction(action);
             QWidget* button = m_toolbar->widgetForAction(action);
             button->setFocusPolicy(Qt::NoFocus);
+            m_toolbarKeys->watch(static_cast<QToolButton*>(button));
             if (design.showsText)
                 static_cast<QToolButton*>(button)->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
             if (design.gapAfter)

@@ -18,6 +18,7 @@ namespace zelmora::qt {
 class AlgebraBandLabel;
 class FormView;
 class QtHost;
+class ToolbarKeyboard;
 
 // The window around a board: a toolbar above it, the board's view, and a band below it for the
 // algebra the tiles stand for. The toolbar and the band lie outside the board's client area,
@@ -89,6 +90,7 @@ private:
     QtHost& m_host;
     FormView* m_view;
     QToolBar* m_toolbar;
+    ToolbarKeyboard* m_toolbarKeys = nullptr;
     AlgebraBandLabel* m_band;
     QString m_algebraText;
     BoardActions m_actions;

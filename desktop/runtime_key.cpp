@@ -28,6 +28,14 @@ std::optional<Key> runtimeKeyOf(QKeyEvent const& event)
         if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
             return std::nullopt;
         return Key::R;
+    // Page Down and Page Up jump a held tile between the board's places; the brackets do the same
+    // on keyboards without them.
+    case Qt::Key_PageDown:
+    case Qt::Key_BracketRight:
+        return Key::PageDown;
+    case Qt::Key_PageUp:
+    case Qt::Key_BracketLeft:
+        return Key::PageUp;
     case Qt::Key_Tab:
         return event.modifiers() & Qt::ShiftModifier ? Key::ShiftTab : Key::Tab;
     case Qt::Key_Backtab:

@@ -8,7 +8,7 @@ namespace zelmora {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Key>, 15> keys { {
+constexpr std::array<std::pair<std::string_view, Key>, 19> keys { {
     { "tab", Key::Tab },
     { "shift+tab", Key::ShiftTab },
     { "space", Key::Space },
@@ -25,6 +25,11 @@ constexpr std::array<std::pair<std::string_view, Key>, 15> keys { {
     { "escape", Key::Escape },
     { "delete", Key::Delete },
     { "r", Key::R },
+    // jumping a held tile to the board's places; the brackets serve keyboards without Page keys
+    { "pagedown", Key::PageDown },
+    { "pageup", Key::PageUp },
+    { "]", Key::PageDown },
+    { "[", Key::PageUp },
 } };
 
 } // namespace

@@ -9,7 +9,8 @@
 namespace zelmora {
 
 // The runtime's keys by the names that zelmora-script and the page give them: "tab",
-// "shift+tab", "space", "enter", the arrows with or without "shift+", "escape", "delete", "r".
+// "shift+tab", "space", "enter", the arrows with or without "shift+", "escape", "delete", "r",
+// "pagedown" and "pageup", with "]" and "[" for the same two.
 std::optional<Key> keyNamed(std::string_view name);
 
 } // namespace zelmora

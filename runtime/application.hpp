@@ -113,6 +113,7 @@ private:
         Single pointerY = 0;
         bool pointerInForm = true;
         bool byKeyboard = false;
+        std::optional<std::size_t> place = std::nullopt; // the keyboard place jumped to last, if any
     };
     // Runs one piece of input; windows unloaded meanwhile are destroyed when the outermost ends.
     template<typename Action> void dispatch(Action&&);
@@ -135,6 +136,8 @@ private:
     bool keyboardDragKey(Form&, Key);
     bool startKeyboardDrag(Form&);
     void stepKeyboardPointer(Form&, Key);
+    void jumpKeyboardPointer(Form&, bool forward);
+    void releaseKeyboardDrag(Form&);
     void dropKeyboardDragOn(Form&, Control&);
 
     Host& m_host;

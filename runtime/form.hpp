@@ -16,6 +16,15 @@ namespace zelmora {
 class Application;
 class Form;
 
+// A place a keyboard drag can jump to. A tile corner is where the held control's top-left
+// corner should come to rest: the pointer goes there plus the grab, so the drop lands the control
+// exactly there. Otherwise (x, y) is the pointer itself, as for a drop on the bin.
+struct KeyboardPlace {
+    Single x = 0;
+    Single y = 0;
+    bool tileCorner = true;
+};
+
 // What a layer above the runtime keeps with one open window (a task's goal and its check). It
 // lives as long as the window, and hears the end of every learner action that the window saw
 // before undo records it, so that whatever it writes in the window's record goes with the action.
@@ -139,6 +148,17 @@ public:
     virtual Single keyboardStep(bool /*fine*/) const { return 0; }
     virtual Control* keyboardBin() { return nullptr; }
     virtual Control* keyboardRotationZone() { return nullptr; }
+    // Where Page Down and Page Up carry the held control, in the order Page Down visits them: the
+    // places where a drop means something on this window, worked out afresh for each key from
+    // what the window holds now. None: the keys do nothing.
+    virtual std::vector<KeyboardPlace> keyboardPlaces(Control const& /*held*/) { return {}; }
+    // The control that takes the focus after the keyboard has dropped the held control with Enter
+    // or Space, so that a learner goes on from there; none leaves the focus where the drop put it.
+    virtual Control* focusAfterKeyboardDrop(Control const& /*dropped*/) { return nullptr; }
+    // What a keyboard drag begun on the focused control takes hold of: the control itself when
+    // it takes keyboard drags, or another that it stands for (a palette button for the tile it
+    // has just brought out); none begins no drag.
+    virtual Control* keyboardDragSubject(Control& focused) { return takesKeyboardDrag(focused) ? &focused : nullptr; }
 
 private:
     friend class Application;

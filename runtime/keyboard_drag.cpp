@@ -41,9 +41,23 @@ std::optional<Arrow> arrowOf(Key key)
     }
 }
 
+bool isJumpKey(Key key)
+{
+    return key == Key::PageDown || key == Key::PageUp;
+}
+
 bool isDragKey(Key key)
 {
-    return arrowOf(key) || key == Key::Escape || key == Key::Delete || key == Key::R;
+    return arrowOf(key) || isJumpKey(key) || key == Key::Escape || key == Key::Delete || key == Key::R;
+}
+
+// The place after (or before) the last one jumped to, round the table; the first jump forward
+// goes to the first place, the first jump back to the last.
+std::size_t nextPlace(std::optional<std::size_t> last, std::size_t count, bool forward)
+{
+    if (!last)
+        return forward ? 0 : count - 1;
+    return forward ? (*last + 1) % count : (*last + count - 1) % count;
 }
 
 // The pointer stays inside the client area, [0, width) x [0, height): a step that would carry it
@@ -63,8 +77,10 @@ bool Application::keyboardDragKey(Form& form, Key key)
             return isDragKey(key); // this window's Tab, Space and Enter work as ever
         if (arrowOf(key)) {
             stepKeyboardPointer(form, key);
+        } else if (isJumpKey(key)) {
+            jumpKeyboardPointer(form, key == Key::PageDown);
         } else if (key == Key::Enter || key == Key::Space) {
-            release(&form, m_held->pointerX, m_held->pointerY);
+            releaseKeyboardDrag(form);
         } else if (key == Key::Escape) {
             m_held.reset(); // as a release outside every window: nothing takes the drop
         } else if (key == Key::Delete) {
@@ -79,8 +95,8 @@ bool Application::keyboardDragKey(Form& form, Key key)
     }
     if (!isDragKey(key))
         return false;
-    if (m_held || key == Key::Escape)
-        return true; // the mouse holds the pointer, or there is nothing to let go of
+    if (m_held || key == Key::Escape || isJumpKey(key))
+        return true; // the mouse holds the pointer, or there is nothing to let go of or carry
     Control* const target = key == Key::Delete ? form.keyboardBin()
         : key == Key::R                        ? form.keyboardRotationZone()
                                                : nullptr;
@@ -98,9 +114,10 @@ bool Application::keyboardDragKey(Form& form, Key key)
 bool Application::startKeyboardDrag(Form& form)
 {
     Control* const focused = form.focus();
-    if (!focused || !focused->visible || !form.takesKeyboardDrag(*focused))
+    Control* const subject = focused && focused->visible ? form.keyboardDragSubject(*focused) : nullptr;
+    if (!subject || !subject->visible)
         return false;
-    pressControl(form, *focused, focused->width / 2, focused->height / 2, MouseButton::Left);
+    pressControl(form, *subject, subject->width / 2, subject->height / 2, MouseButton::Left);
     if (!m_held)
         return false;
     if (!m_held->dragging || m_held->form != &form || !isOpen(&form)) {
@@ -120,6 +137,31 @@ void Application::stepKeyboardPointer(Form& form, Key key)
     Single const x = keptInside(double(m_held->pointerX) + arrow.dx * step, form.window().clientWidth);
     Single const y = keptInside(double(m_held->pointerY) + arrow.dy * step, form.window().clientHeight);
     movePointer(form, x, y);
+}
+
+void Application::jumpKeyboardPointer(Form& form, bool forward)
+{
+    auto const places = form.keyboardPlaces(*m_held->draggedControl);
+    if (places.empty())
+        return;
+    std::size_t const chosen = nextPlace(m_held->place, places.size(), forward);
+    m_held->place = chosen;
+    KeyboardPlace const& place = places[chosen];
+    double const x = place.tileCorner ? double(place.x) + m_held->grabX : place.x;
+    double const y = place.tileCorner ? double(place.y) + m_held->grabY : place.y;
+    movePointer(form, keptInside(x, form.window().clientWidth), keptInside(y, form.window().clientHeight));
+}
+
+void Application::releaseKeyboardDrag(Form& form)
+{
+    // A learner without a mouse goes on from where the window says, not from wherever the drop's
+    // own rules left the focus (the button that snaps the tile, far from the palette).
+    Control* const dropped = m_held->draggedControl;
+    release(&form, m_held->pointerX, m_held->pointerY);
+    if (!isOpen(&form) || !dropped)
+        return;
+    if (Control* next = form.focusAfterKeyboardDrop(*dropped); next && next->visible && next->takesFocus())
+        form.setFocus(*next);
 }
 
 void Application::dropKeyboardDragOn(Form& form, Control& target)

@@ -47,6 +47,8 @@ enum class Key {
     Escape,
     Delete,
     R,
+    PageDown,
+    PageUp,
 };
 
 } // namespace zelmora

@@ -24,6 +24,7 @@ protected:
     void afterTileDrop(int targetIndex) override;
     void onTileLostFocus(int index) override;
     void onButtonClick(Control&) override;
+    std::vector<KeyboardPlace> boardPlacesFor(int index) const override;
 };
 
 // The placement pass of one tile on the board's controls: pulls it against a visible member

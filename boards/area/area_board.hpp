@@ -24,6 +24,7 @@ protected:
     void onTileLostFocus(int index) override;
     void onTileClick(int index) override;
     void onButtonClick(Control&) override;
+    std::vector<KeyboardPlace> boardPlacesFor(int index) const override;
 };
 
 // The rules themselves, on the board's controls.

@@ -26,6 +26,7 @@ protected:
     void afterTileDrop(int targetIndex) override;
     void onTileLostFocus(int index) override;
     void onButtonClick(Control&) override;
+    std::vector<KeyboardPlace> boardPlacesFor(int index) const override;
 };
 
 // The board's tiles: Command1(0) to Command1(65).

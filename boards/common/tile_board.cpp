@@ -140,7 +140,7 @@ void TileBoard::onClick(Control& c)
     if (m_traits.hasPalette) {
         for (auto const& button : paletteButtons) {
             if (c.name == button.name) {
-                revealNext(button.kind);
+                m_revealed = revealNext(button.kind);
                 return;
             }
         }
@@ -148,16 +148,17 @@ void TileBoard::onClick(Control& c)
     onButtonClick(c);
 }
 
-void TileBoard::revealNext(TileKind kind)
+int TileBoard::revealNext(TileKind kind)
 {
     auto const& order = paletteCheckOrder(kind);
     for (std::size_t k = 0; k + 1 < order.size(); ++k) {
         if (!tile(order[k]).visible) {
             tile(order[k]).visible = true;
-            return;
+            return order[k];
         }
     }
     tile(order.back()).visible = true;
+    return order.back();
 }
 
 bool TileBoard::isDraggable(Control const& c) const
@@ -171,6 +172,7 @@ void TileBoard::onMouseDown(Control& c, MouseButton, int, Single x, Single y)
         return;
     beginDrag(c);
     m_dragIndex = c.index;
+    m_takenFromHome = c.left == homeLeft(c.index) && c.top == homeTop(c.index);
     m_grabX = toInteger(x);
     m_grabY = toInteger(y);
     afterPress(c.index);
@@ -258,6 +260,41 @@ Control* TileBoard::keyboardBin()
 Control* TileBoard::keyboardRotationZone()
 {
     return m_traits.hasRotationZone ? &control("Image1", 1) : nullptr;
+}
+
+std::vector<KeyboardPlace> TileBoard::keyboardPlaces(Control const& held)
+{
+    if (!isDraggable(held))
+        return {};
+    std::vector<KeyboardPlace> places = boardPlacesFor(held.index);
+    Control const& bin = binPicture();
+    if (bin.visible)
+        places.push_back({ toSingle(bin.left + bin.width / 2), toSingle(bin.top + bin.height / 2), false });
+    return places;
+}
+
+Control* TileBoard::focusAfterKeyboardDrop(Control const& dropped)
+{
+    if (!m_traits.hasPalette || !isDraggable(dropped) || !m_takenFromHome)
+        return nullptr;
+    auto const kind = kindOfMember(paletteBoardRuns, dropped.index);
+    for (auto const& button : paletteButtons)
+        if (kind && button.kind == *kind)
+            return &control(button.name);
+    return nullptr;
+}
+
+Control* TileBoard::keyboardDragSubject(Control& focused)
+{
+    if (!m_traits.hasPalette || m_revealed < 0 || focused.name == "Command1")
+        return Form::keyboardDragSubject(focused);
+    Control& revealed = tile(m_revealed);
+    auto const kind = kindOfMember(paletteBoardRuns, m_revealed);
+    bool const fromThisButton = std::any_of(paletteButtons.begin(), paletteButtons.end(),
+        [&](auto const& b) { return b.name == focused.name && kind && b.kind == *kind; });
+    bool const waiting
+        = revealed.visible && revealed.left == homeLeft(m_revealed) && revealed.top == homeTop(m_revealed);
+    return fromThisButton && waiting ? &revealed : nullptr;
 }
 
 } // namespace zelmora

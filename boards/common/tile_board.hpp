@@ -5,6 +5,7 @@
 #include "tile_kind.hpp"
 #include "tile_pool.hpp"
 
+#include <optional>
 #include <vector>
 
 namespace zelmora {
@@ -93,11 +94,27 @@ protected:
     Single keyboardStep(bool fine) const override;
     Control* keyboardBin() override;
     Control* keyboardRotationZone() override;
+    // Page Down and Page Up visit the board's own places for the tile, then the bin.
+    std::vector<KeyboardPlace> keyboardPlaces(Control const& held) override;
+    // After a keyboard drop of a tile taken from its home (fresh from the palette) the palette
+    // button of its kind takes the focus, so that the next tile of that kind is one key away; a
+    // board without a palette says where instead. A tile moved on the board leaves the focus
+    // where the drop puts it, on the button after the tiles, from which Shift+Tab walks back over
+    // them to the next one to move.
+    bool takenFromHome() const { return m_takenFromHome; }
+    Control* focusAfterKeyboardDrop(Control const& dropped) override;
+    // The arrows (and R and Delete) on a palette button take hold of the tile it brought out
+    // last while that tile still waits at its home, so that a learner without a mouse need not
+    // look for it along the tab order.
+    Control* keyboardDragSubject(Control& focused) override;
+    // Where a drop means something on this board for the tile, in the order Page Down visits them.
+    virtual std::vector<KeyboardPlace> boardPlacesFor(int /*index*/) const { return {}; }
 
 private:
     // Every tile is dragged when pressed; the special member never is.
     bool isDraggable(Control const&) const;
-    void revealNext(TileKind);
+    // The member made visible.
+    int revealNext(TileKind);
     void dropOnBoard(Single x, Single y);
     void dropOnTile(int targetIndex, Single x, Single y);
     void rotate();
@@ -110,7 +127,9 @@ private:
     Integer m_dragIndex = 0;
     Integer m_grabX = 0;
     Integer m_grabY = 0;
-    Single m_unit = 0; // the side of the board's unit square tile, as laid out
+    Single m_unit = 0;            // the side of the board's unit square tile, as laid out
+    bool m_takenFromHome = false; // the tile dragged last was picked up at its home
+    int m_revealed = -1;          // the member the last palette click made visible, for the keyboard's focus
 };
 
 } // namespace zelmora

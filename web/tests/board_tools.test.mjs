@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A board window's bar, its band and its accessible mirror in Debian's Chromium, with real input:
 // undo, the algebra band, board files saved and opened (the picker, a drop, a refusal), the names
-// a screen reader finds, and a tile moved with the keyboard alone, each against zelmora-script.
+// a screen reader finds, a tile moved with the keyboard alone, and the bar reached with F6, each
+// against zelmora-script.
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
@@ -149,6 +150,44 @@ test("a screen reader finds the core's names, follows its focus, and a tile move
   assert.notEqual(expected, reference([...setup, `print ${B1} tiles`]), "the keys must move the tile");
   assert.equal(await script(page, `print ${B1} tiles`), expected);
   assert.match(await page.locator("#announcer").textContent(), /قطعة/);
+  assert.deepEqual(page.errors, []);
+  await context.close();
+});
+
+test("F6 lends the keyboard to the bar, whose arrows walk its buttons and whose Enter acts", async () => {
+  const context = await browser.newContext({ viewport: { width: 1100, height: 800 } });
+  const page = await openSite(context, site.url);
+  await script(page, OUT.join("\n"));
+  await page.locator(`section.window[data-window=${B1}] canvas`).focus();
+  const inBar = () => page.evaluate((w) => {
+    const button = document.activeElement;
+    return document.querySelector(`section.window[data-window=${w}] .toolbar`).contains(button)
+      ? button.dataset.command : null;
+  }, B1);
+  const onBoard = () => page.evaluate((w) =>
+    document.querySelector(`section.window[data-window=${w}] .client`).contains(document.activeElement), B1);
+
+  await page.keyboard.press("F6");
+  const first = await inBar();
+  assert.ok(first, "F6 puts the keyboard on the bar's first button");
+  await page.keyboard.press("ArrowLeft");
+  assert.notEqual(await inBar(), first);
+  await page.keyboard.press("ArrowRight");
+  assert.equal(await inBar(), first);
+  await page.keyboard.press("Escape");
+  assert.ok(await onBoard(), "Escape gives the keyboard back to the board");
+  await page.keyboard.press("Control+F6");
+  assert.equal(await inBar(), first);
+  await page.keyboard.press("F6");
+  assert.ok(await onBoard(), "F6 again goes back to the board");
+
+  // Undo from the bar: the tile the palette brought out goes again.
+  await page.keyboard.press("F6");
+  for (let step = 0; step < 20 && (await inBar()) !== "undo"; ++step) await page.keyboard.press("ArrowLeft");
+  assert.equal(await inBar(), "undo");
+  await page.keyboard.press("Enter");
+  await settled(page);
+  assert.equal(await script(page, `print ${B1} tiles`), reference([...OUT, `undo ${B1}`, `print ${B1} tiles`]));
   assert.deepEqual(page.errors, []);
   await context.close();
 });

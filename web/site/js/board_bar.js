@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A board window's bar and its algebra band. The bar's buttons never take the keyboard: the
-// learner's Tab, Space and Enter stay with the board, and the keys of the commands work from it.
+// A board window's bar and its algebra band. The bar's buttons stay out of the Tab order: the
+// learner's Tab, Space and Enter stay with the board, the keys of the commands work from it, and
+// F6 lends the keyboard to the bar (toolbar_keys.js).
 import { ariaKeys } from "./board_commands.js";
+import { toolbarKey } from "./toolbar_keys.js";
 
 // The band's letters at the window's natural width; they grow with the window, so that a board
 // projected full screen keeps its algebra readable from the back of the room.
@@ -33,6 +35,7 @@ export class BoardBar {
       if (command.showsText) button.append(Object.assign(document.createElement("span"), { textContent: command.text }));
       button.addEventListener("pointerdown", (e) => e.preventDefault()); // the board keeps the focus
       button.addEventListener("click", () => run(command.id, frame));
+      button.addEventListener("keydown", (e) => { if (toolbarKey(frame, e)) e.preventDefault(); });
       bar.append(button);
       if (command.gapAfter) bar.append(Object.assign(document.createElement("span"), { className: "gap" }));
       this.buttons.set(command.id, button);

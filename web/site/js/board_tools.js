@@ -7,6 +7,7 @@ import { commandForKey, pageCommands } from "./board_commands.js";
 import { boardPicture, copyPicture, download, openBoardFile, printPicture } from "./board_output.js";
 import { GoalPanel } from "./goal_panel.js";
 import { SharePanel } from "./share_panel.js";
+import { attachToolbarKeys } from "./toolbar_keys.js";
 
 const BOARD_FILE_TYPE = "application/x-zelmora-board";
 
@@ -61,11 +62,15 @@ export function attachBoardTools(desktop, { notify, announce, printHolder, lesso
     share: (frame) => sharePanel.open(frame),
   };
   // The board keeps the keyboard after a command, unless the command opened the goal panel, the
-  // lesson list or the share panel, which give it back when they close.
+  // lesson list or the share panel, which give it back when they close; a command pressed in the
+  // bar from the keyboard leaves it there, for the next one.
   const run = (id, frame) => {
+    const fromBar = frame.toolbar.contains(document.activeElement);
     actions[id](frame);
+    if (fromBar && frame.toolbar.contains(document.activeElement)) return;
     if (frame.el.isConnected && !goalPanel.isOpen && !lessons.isOpen && !sharePanel.isOpen) frame.focusBoard();
   };
+  attachToolbarKeys(() => [...bars.keys()].map((name) => desktop.frame(name)).filter(Boolean));
 
   // The keys act on the board that has the keyboard, else on the front window if it is a board.
   // A dialog's fields keep their own keys: Ctrl+Z there undoes typing, not a move on the board.

@@ -2,7 +2,7 @@
 // The keys of the window whose board has the keyboard (its canvas or a control's element in its
 // accessible mirror), named as zelmora-script names them and as the desktop maps them: Tab,
 // Shift+Tab, Space and Enter; the arrows (finer with Shift), Escape, Delete and R for keyboard
-// drags, R also as the key that types "ق" on an Arabic layout. The core decides what a held key
+// drags, Page Down and Page Up (or "]" and "[") to jump them, R also as the key that types "ق" on an Arabic layout. The core decides what a held key
 // does: it is told which presses the browser marked as repeats.
 const ARROWS = { ArrowLeft: "left", ArrowRight: "right", ArrowUp: "up", ArrowDown: "down" };
 
@@ -14,6 +14,10 @@ export function keyName(e) {
   if (ARROWS[e.key]) return (e.shiftKey ? "shift+" : "") + ARROWS[e.key];
   if (e.key === "Escape") return "escape";
   if (e.key === "Delete") return "delete";
+  // Page Down and Page Up jump a held tile between the board's places; "]" and "[" do the same on
+  // keyboards without them.
+  if (e.key === "PageDown" || e.key === "]" || e.code === "BracketRight") return "pagedown";
+  if (e.key === "PageUp" || e.key === "[" || e.code === "BracketLeft") return "pageup";
   if (e.code === "KeyR" || e.key === "r" || e.key === "R" || e.key === "ق") return "r";
   return null;
 }
