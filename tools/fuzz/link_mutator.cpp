@@ -214,14 +214,14 @@ std::string LinkMutator::damageSignedBoard(std::string const& good)
         else
             values.push_back(&j);
     };
+    // Steps are added before the values are collected: adding them moves the task's values.
+    if (file.contains("task") && below(4) == 0) // steps by the hundred, far more than a learner makes
+        for (std::size_t i = 0, steps = below(2000); i < steps; ++i)
+            file["task"]["steps"].push_back(below(2) == 0 ? "س = 2" : "2س + 3 = 7");
     collect(file.at("controls"));
     collect(file.at("module"));
-    if (file.contains("task")) {
+    if (file.contains("task"))
         collect(file.at("task"));
-        if (below(4) == 0) // steps by the hundred, far more than a learner makes
-            for (std::size_t i = 0, steps = below(2000); i < steps; ++i)
-                file["task"]["steps"].push_back(below(2) == 0 ? "س = 2" : "2س + 3 = 7");
-    }
     for (std::size_t round = 0, rounds = 1 + below(3); round < rounds; ++round) {
         json& value = *values[below(values.size())];
         value = oddValueLike(value, below(1000));
