@@ -17,6 +17,7 @@ namespace {
 // caption is smaller than that.
 constexpr float leastSignPoints = 24.0f;
 constexpr Color signInk { 0x10, 0x18, 0x28 };
+constexpr char const* signFace = "Arial";
 
 std::vector<Control const*> tilesAt(TileBoard const& board, std::vector<int> const& indices)
 {
@@ -42,6 +43,9 @@ std::optional<RegionSign> regionSign(Control const& control)
     if (control.kind != ControlKind::Label || (control.caption != "-" && control.caption != "+"))
         return std::nullopt;
     Font font = control.look.font;
+    // One sans-serif face for both signs: the boards' naskh face draws "+" as a hairline beside a
+    // heavy "−", and a projector loses it.
+    font.family = signFace;
     font.bold = true;
     font.pointSize = std::max(font.pointSize, leastSignPoints);
     return RegionSign { withTrueMinus(control.caption), font, signInk };

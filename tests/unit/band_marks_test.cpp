@@ -149,6 +149,7 @@ TEST_F(TileSignsTest, RegionSignsAreLargeBoldAndDark)
     EXPECT_EQ(plus->text, "+");
     EXPECT_GE(plus->font.pointSize, 24.0f);
     EXPECT_TRUE(plus->font.bold);
+    EXPECT_EQ(plus->font.family, minus->font.family) << "both signs in one face, of one weight";
     EXPECT_FALSE(regionSign(signedArea.control("Label1")));
 }
 
